@@ -1,0 +1,110 @@
+#pragma once
+// The program-wide variables. Windows and routines exchange data only through the one instance,
+// `state`; each member carries the name the rest of the program knows it by. Every member not
+// given a start value by start-up starts empty.
+
+#include "platform/database.h"
+
+#include <QString>
+#include <memory>
+
+namespace qvr {
+
+struct ProgramState {
+    // Window placement, in twips.
+    int FormLeft = 0;
+    int FormTop = 0;
+    int FormWidth = 0;
+    int FormHeight = 0;
+
+    // Titles and file names.
+    QString ProgramShortTitle;
+    QString VersionText;
+    QString CasesFileName;
+    QString StartDrive;
+
+    // Database handles and paths.
+    std::unique_ptr<Database> CasesDatabase;
+    std::unique_ptr<Recordset> CasesRecordset;
+    QString CasesDatabasePath;
+    std::unique_ptr<Database> NamesDatabase;
+    std::unique_ptr<Recordset> NamesRecordset;
+    QString NamesDatabasePath;
+    std::unique_ptr<Database> MainDatabase;
+    std::unique_ptr<Recordset> MainRecordset;
+    QString MainDatabasePath;
+    std::unique_ptr<Database> ScheduleDatabase;
+    std::unique_ptr<Recordset> ScheduleRecordset;
+    QString ScheduleDatabasePath;
+    QString FilesLocation;
+
+    // Current selection.
+    QString CurrentCaseId;
+    QString CurrentCaseName;
+    QString ActiveFormName;
+    QString CurrentWorksheetLetter;
+    QString CurrentNameKey;
+    QString CaseLibraryOpened;
+
+    // Display settings.
+    int FieldColor = 0;
+    QString ShowZeros;
+    QString ShowWarnings;
+    QString RoundLinesA;
+    QString RoundLinesB;
+    QString RoundLinesC;
+
+    // Dialog exchange.
+    QString DialogTitle;
+    QString DialogPrompt;
+    QString DialogValue;
+    QString DialogValue2;
+    QString DialogParty;
+    QString DialogIncome;
+    int DialogMaxLength = 0;
+    QString DialogFormat;
+    QString RenameValue;
+
+    // Names picker hand-over.
+    QString PickerKey;
+    QString PickerPartyName;
+
+    // Child arrays.
+    QString ChildName1, ChildName2, ChildName3, ChildName4, ChildName5, ChildName6;
+    QString ChildDOB1, ChildDOB2, ChildDOB3, ChildDOB4, ChildDOB5, ChildDOB6;
+    QString ChildCust1, ChildCust2, ChildCust3, ChildCust4, ChildCust5, ChildCust6;
+    QString ChildNights1, ChildNights2, ChildNights3, ChildNights4, ChildNights5, ChildNights6;
+    QString& ChildName(int n);    // n from 1 to 6
+    QString& ChildDOB(int n);
+    QString& ChildCust(int n);
+    QString& ChildNights(int n);
+
+    // Selected-name block (the chosen name record, one variable per column).
+
+    // Override.
+    QString OverrideFlag;
+    QString OverrideAmount;
+
+    // Shaded-area bounds (monthly income) for one to six children.
+    double ShadedAreaLimit1 = 0, ShadedAreaLimit2 = 0, ShadedAreaLimit3 = 0;
+    double ShadedAreaLimit4 = 0, ShadedAreaLimit5 = 0, ShadedAreaLimit6 = 0;
+    double ShadedAreaLimit(int children) const;  // children from 1 to 6
+
+    // Worksheet calculation variables.
+
+    // Explanation.
+    QString ExplanationText;
+
+    // Scratch values shared by many routines.
+    int UserAnswer = 0;
+    int LoopIndex = 0;
+    QString BuildingList;
+    QString ProduceAnswer;
+};
+
+extern ProgramState state;
+
+// Step 1 of start-up: the start values, in their order.
+void SetStartValues();
+
+}  // namespace qvr

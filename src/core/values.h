@@ -1,0 +1,52 @@
+#pragma once
+// Every conversion between numbers, dates and text that the program makes. No window parses or
+// formats a number on its own: they all come here, so that one rule holds everywhere.
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace qvr {
+
+// The number a text begins with: leading blanks skipped, "." as the decimal point, reading
+// stopped at the first character that cannot continue the number (a comma included);
+// 0 when the text does not begin with a number.
+double Val(const QString& text);
+
+// The number-to-text form: a blank before a non-negative number ("-" before a negative one),
+// up to 15 significant digits, no thousands separator, no trailing zeros, no leading zero
+// before the point: 234.5 -> " 234.5", 0.5 -> " .5", 0 -> " 0".
+QString Str(double value);
+
+// Whether a text reads as a number (blanks around it, thousands separators, a sign, a decimal
+// point, an exponent).
+bool IsNumeric(const QString& text);
+
+// The text as a currency amount: thousands separators accepted, rounded half to even to four
+// decimals; nullopt when the text is not a number.
+std::optional<double> CCur(const QString& text);
+// A number as a currency amount: rounded half to even to four decimals.
+double CCur(double value);
+
+// Rounding to a number of decimals with an exact half going to the even neighbour:
+// 2.125 -> 2.12, 2.375 -> 2.38, 12.5 -> 12, 13.5 -> 14. Works on the number's shortest decimal
+// form, so 0.285 is a half.
+double Round(double value, int decimals = 0);
+
+// A number in a display pattern: "##,##0.00", "##0.00", "###,##0.00", "######0.00",
+// "#######0.00", "###,###,##0.00", "##########0.00", "##" and the like, an exact half (in the
+// shortest decimal form) rounded away from zero: a comma anywhere in the
+// integer part asks for thousands separators, the digits after the point give the decimals, a
+// "0" before the point forces one integer digit; "##" of 0 gives "".
+QString Format(double value, const QString& pattern);
+// A text in a display pattern: a text that reads as a number is formatted as that number;
+// any other text comes back unchanged.
+QString Format(const QString& text, const QString& pattern);
+
+// The date test: month first, e.g. "3/7/2024", "March 7, 2024", "7-Mar-2024", "2024-03-07".
+std::optional<QDate> ParseDate(const QString& text);
+bool IsDate(const QString& text);
+// "MM/DD/YYYY".
+QString FormatDate(const QDate& date);
+
+}  // namespace qvr

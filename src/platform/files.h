@@ -1,0 +1,33 @@
+#pragma once
+// Windows-style paths over the host file system. A drive letter names a host folder (C: is the
+// host root unless remapped); a path without a drive lies on the drive of the current directory.
+// A path component that does not exist as written is matched without regard to letter case;
+// new files keep the case they are given.
+
+#include <QString>
+#include <QStringList>
+
+namespace qvr::files {
+
+// The one seam through which drives are mapped; tests map C: and D: to temporary folders.
+void MapDrive(QChar letter, const QString& hostFolder);
+void ResetDriveMapping();  // back to C: = host root and nothing else
+QStringList MappedDrives();  // "C:", "D:", … in letter order
+
+// The host path that a Windows-style path names (existing components matched case-insensitively).
+QString HostPath(const QString& windowsPath);
+// The Windows-style form of a host path, on the mapped drive whose folder holds it most closely;
+// empty when no drive holds it.
+QString WindowsPath(const QString& hostPath);
+
+// The host's current directory in Windows form, e.g. "C:\work\main".
+QString CurrentDirectory();
+
+bool FileExists(const QString& path);    // a file (not a folder)
+bool FolderExists(const QString& path);
+bool CopyFile(const QString& from, const QString& to);  // overwrites the target
+bool DeleteFile(const QString& path);
+bool RenameFile(const QString& from, const QString& to);  // replaces the target
+QStringList ListFolders(const QString& path);  // names of the sub-folders, sorted case-insensitively
+
+}  // namespace qvr::files

@@ -1,0 +1,55 @@
+#include "support/modal_answerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace qvr::test {
+
+ModalAnswerer::ModalAnswerer() {
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Poll);
+    timer_.start(5);
+}
+
+ModalAnswerer& ModalAnswerer::Then(Action action) {
+    actions_.push_back(std::move(action));
+    return *this;
+}
+
+ModalAnswerer& ModalAnswerer::Click(const QString& caption) {
+    return Then([caption](QWidget* dialog) { ClickButton(dialog, caption); });
+}
+
+void ModalAnswerer::ClickButton(QWidget* dialog, const QString& caption) {
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->text().remove('&') == caption && button->isVisible()) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button \"" << caption.toStdString() << "\" in dialog \""
+                  << dialog->windowTitle().toStdString() << "\"";
+    dialog->close();
+}
+
+void ModalAnswerer::Poll() {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || dialog == lastSeen_) return;
+    lastSeen_ = dialog;
+    titles_ << dialog->windowTitle();
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    texts_ << (box ? box->text() : QString());
+    if (actions_.empty()) {
+        unexpected_ << dialog->windowTitle();
+        dialog->close();
+        return;
+    }
+    Action action = std::move(actions_.front());
+    actions_.pop_front();
+    ++answered_;
+    action(dialog);
+}
+
+}  // namespace qvr::test
