@@ -1,3 +1,11 @@
 #include "core/startup.h"
+#include "platform/desktop.h"
 
-int main(int argc, char** argv) { return qvr::RunProgram(argc, argv); }
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    qvr::InstallDesktopPlatform();
+    qvr::Main();
+    return 0;
+}

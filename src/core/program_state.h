@@ -80,6 +80,21 @@ struct ProgramState {
     QString& ChildNights(int n);
 
     // Selected-name block (the chosen name record, one variable per column).
+    // Value, not QString: a column that was Null stays Null here.
+    Value SelKeynumber = QString(""), SelFirmname = QString(""), SelListname = QString("");
+    Value SelFirstname = QString(""), SelMiddlename = QString(""), SelLastname = QString("");
+    Value SelSuffix = QString(""), SelStreet = QString(""), SelStreet2 = QString("");
+    Value SelCity = QString(""), SelNamestate = QString(""), SelZipcode = QString("");
+    Value SelWphone = QString(""), SelHphone = QString(""), SelFphone = QString(""), SelCphone = QString("");
+    Value SelBirthdate = QString(""), SelDeathdate = QString(""), SelShortnote = QString("");
+    Value SelNamecounty = QString(""), SelNamessn = QString(""), SelBarno = QString("");
+    Value SelEmployer = QString(""), SelEmail = QString(""), SelNotes = QString("");
+    Value SelLastfirstmiddle = QString(""), SelAnniversary = QString(""), SelPlacemarrg = QString("");
+    Value SelStartdate = QString(""), SelEnddate = QString(""), SelContact = QString("");
+    Value SelCresdate = QString(""), SelCempaddr = QString(""), SelCempaddr2 = QString("");
+    Value SelCempcity = QString(""), SelCempstate = QString(""), SelCempzip = QString("");
+    Value SelClsalary = QString(""), SelOptfield1 = QString(""), SelOptfield2 = QString("");
+    Value SelOptfield3 = QString("");
 
     // Override.
     QString OverrideFlag;
