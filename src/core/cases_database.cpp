@@ -1,0 +1,179 @@
+#include "core/cases_database.h"
+
+#include "core/program_state.h"
+#include "platform/messages.h"
+#include "platform/program_end.h"
+
+namespace qvr {
+namespace {
+
+// The whole schema: no version is stored, an older file is brought up to date by adding every
+// column it lacks. The order is the file's column order; never reorder, rename or retype.
+// The first column of each table comes with the table, so it has no declared type here.
+const std::vector<ColumnDef> kCasesColumns = {
+    {"casedesc", ""},          {"caseid", "TEXT"},        {"caseopen", "TEXT"},
+    {"courtfile", "TEXT"},     {"county", "TEXT"},        {"casefile", "TEXT"},
+    {"casecode", "TEXT"},      {"ivdfile", "TEXT"},       {"uresa", "TEXT"},
+    {"SetFormEditable", "TEXT"},
+    {"name1number", "TEXT"},   {"name1field", "TEXT"},    {"name1name", "TEXT"},
+    {"name2number", "TEXT"},   {"name2field", "TEXT"},    {"name2name", "TEXT"},
+    {"child1name", "TEXT"},    {"child1dob", "text"},     {"child1cust", "text"},    {"child1nights", "text"},
+    {"child2name", "TEXT"},    {"child2dob", "text"},     {"child2cust", "text"},    {"child2nights", "text"},
+    {"child3name", "TEXT"},    {"child3dob", "text"},     {"child3cust", "text"},    {"child3nights", "text"},
+    {"child4name", "TEXT"},    {"child4dob", "text"},     {"child4cust", "text"},    {"child4nights", "text"},
+    {"child5name", "TEXT"},    {"child5dob", "text"},     {"child5cust", "text"},    {"child5nights", "text"},
+    {"child6name", "TEXT"},    {"child6dob", "text"},     {"child6cust", "text"},    {"child6nights", "text"},
+    {"pinc", "TEXT"},          {"ppre", "TEXT"},          {"presp", "TEXT"},         {"poc", "TEXT"},
+    {"pover", "TEXT"},         {"pspinc", "TEXT"},        {"padja", "TEXT"},         {"padjb", "TEXT"},
+    {"padjc", "TEXT"},         {"ptaxcredit", "TEXT"},    {"poverdays", "TEXT"},     {"povernights", "TEXT"},
+    {"psplitkids", "TEXT"},
+    {"dinc", "TEXT"},          {"dpre", "TEXT"},          {"dresp", "TEXT"},         {"doc", "TEXT"},
+    {"dover", "TEXT"},         {"dspinc", "TEXT"},        {"dadja", "TEXT"},         {"dadjb", "TEXT"},
+    {"dadjc", "TEXT"},         {"dtaxcredit", "TEXT"},    {"doverdays", "TEXT"},     {"dovernights", "TEXT"},
+    {"dsplitkids", "TEXT"},
+    {"obligor", "TEXT"},       {"forceobligor", "TEXT"},  {"override", "TEXT"},      {"overamt", "TEXT"},
+    {"whosecustody", "TEXT"},  {"chkzeros", "TEXT"},
+    {"chkbox1", "TEXT"},       {"chkbox2", "TEXT"},       {"chkbox3", "TEXT"},       {"chkbox4", "TEXT"},
+    {"chkbox5", "TEXT"},       {"chkbox6", "TEXT"},       {"chkbox7", "TEXT"},       {"chkbox8", "TEXT"},
+    {"chkbox9", "TEXT"},       {"chkbox10", "TEXT"},      {"chkbox11", "TEXT"},      {"chkbox12", "TEXT"},
+    {"chkbox13", "TEXT"},      {"chkbox14", "TEXT"},      {"chkbox15", "TEXT"},
+    {"textblock1", "TEXT"},    {"datesigned", "TEXT"},    {"preparedby", "TEXT"},    {"preparedbyphone", "TEXT"},
+};
+
+const std::vector<ColumnDef> kCoverSheetColumns = {
+    {"caseid", ""},            {"checkboxes", "TEXT"},
+    {"custnumber", "TEXT"},    {"custinfo", "TEXT(250)"},
+    {"ncustnumber", "TEXT"},   {"ncustinfo", "TEXT(250)"},
+    {"othernumber", "TEXT"},   {"otherinfo", "TEXT(250)"},
+    {"child7name", "TEXT"},    {"child7dob", "text"},     {"child7cust", "text"},    {"child7nights", "text"},
+    {"child8name", "TEXT"},    {"child8dob", "text"},     {"child8cust", "text"},    {"child8nights", "text"},
+    {"child9name", "TEXT"},    {"child9dob", "text"},     {"child9cust", "text"},    {"child9nights", "text"},
+    {"child1info", "text"},    {"child2info", "text"},    {"child3info", "text"},    {"child4info", "text"},
+    {"child5info", "text"},    {"child6info", "text"},    {"child7info", "text"},    {"child8info", "text"},
+    {"child9info", "text"},
+};
+
+const std::vector<ColumnDef> kToColumns = {
+    {"caseid", ""},
+    {"obnewstreet", "text"},   {"obnewcitystatezip", "text"},   {"obnewotherinfo", "text"},
+    {"recnewstreet", "text"},  {"recnewcitystatezip", "text"},  {"recnewotherinfo", "text"},
+    {"courtdate", "text"},     {"arrearsamount1", "text"},      {"arrearsamount2", "text"},
+    {"arrearsdate", "text"},   {"frequency", "text"},           {"paymentsbegin", "text"},
+    {"supportamount", "text"}, {"finalorderby", "text"},
+    {"addorder1", "text"},     {"addorder2", "text"},           {"addorder3", "text"},
+    {"addorder4", "text"},     {"addorder5", "text"},           {"addorder6", "text"},
+    {"addorder7", "text"},     {"checkboxes", "TEXT"},
+};
+
+struct TableDef {
+    const char* name;
+    const std::vector<ColumnDef>& columns;
+};
+
+const TableDef kCasesTables[] = {
+    {"Cases", kCasesColumns},
+    {"CoverSheet", kCoverSheetColumns},
+    {"TO", kToColumns},
+};
+
+const char kOpenErrorText[] =
+    "There was an error attempting to open the CASES database, and this program will now end.  "
+    "Please contact Quorvane to report this problem.";
+
+void CreateCasesTables(Database& db) {
+    for (const TableDef& table : kCasesTables) db.CreateTable(table.name, table.columns.front().name);
+}
+
+void RepairRecord(Recordset& records) {
+    bool editing = false;
+    for (int index = 1; index < records.FieldCount(); ++index) {
+        bool ok = false;
+        if (records.GetValue(index, &ok) || !ok) continue;
+        if (!editing) editing = records.Edit();
+        if (!editing) return;
+        records.SetValue(index, QString(records.Field(index).type == dbMemo ? " " : ""));
+    }
+    if (editing && !records.Update()) records.CancelUpdate();
+}
+
+void EndOnOpenError() {
+    CloseCasesDatabase();
+    MsgBox(kOpenErrorText, MessageButtons::OkOnly, "Error");
+    EndProgramNow();
+}
+
+}  // namespace
+
+void AddMissingColumns(Database& db, const QString& table, const std::vector<ColumnDef>& columns) {
+    for (size_t i = 1; i < columns.size(); ++i) {
+        db.Execute(QString("ALTER TABLE %1 ADD COLUMN %2 %3;")
+                       .arg(table, columns[i].name, columns[i].declaredType));
+    }
+}
+
+void RepairNullColumns(Database& db, Recordset& records) {
+    if (records.RecordCount() <= 0 || !records.MoveFirst()) return;
+    const bool inTransaction = db.BeginTrans();
+    while (!records.IsEOF()) {
+        RepairRecord(records);
+        if (!records.MoveNext()) {
+            if (inTransaction) db.Rollback();
+            records.Close();
+            return;
+        }
+    }
+    if (inTransaction && !db.CommitTrans()) db.Rollback();
+}
+
+void CloseCasesDatabase() {
+    state.CasesRecordset.reset();
+    state.CasesDatabase.reset();
+}
+
+void UpdateCasesDatabase() {
+    CloseCasesDatabase();
+    state.CasesDatabase = Database::CreateDatabase(state.CasesDatabasePath);
+    if (state.CasesDatabase) CreateCasesTables(*state.CasesDatabase);
+    CloseCasesDatabase();
+
+    state.CasesDatabase = Database::OpenDatabase(state.CasesDatabasePath);
+    if (state.CasesDatabase) {
+        for (const TableDef& table : kCasesTables) AddMissingColumns(*state.CasesDatabase, table.name, table.columns);
+    }
+    CloseCasesDatabase();
+}
+
+void OpenCasesTable() {
+    CloseCasesDatabase();
+    state.CasesDatabase = Database::OpenDatabase(state.CasesDatabasePath);
+    if (!state.CasesDatabase) return EndOnOpenError();
+    state.CasesRecordset = state.CasesDatabase->OpenRecordset("Cases");
+    if (!state.CasesRecordset) return EndOnOpenError();
+}
+
+void FindCurrentCase() {
+    Recordset* records = state.CasesRecordset.get();
+    if (!records) return;
+    if (state.CurrentCaseId.isEmpty()) {
+        if (records->MoveFirst()) {
+            if (const Value id = records->GetValue("caseid")) state.CurrentCaseId = *id;
+        }
+        return;
+    }
+    records->MoveFirst();
+    while (!records->IsEOF()) {
+        if (records->GetValue("caseid") == state.CurrentCaseId) return;
+        if (!records->MoveNext()) {
+            records->Close();  // unreadable: no record may stay current for a following write
+            return;
+        }
+    }
+}
+
+void FixCasesNulls() {
+    OpenCasesTable();
+    if (!state.CasesRecordset) return;
+    RepairNullColumns(*state.CasesDatabase, *state.CasesRecordset);
+}
+
+}  // namespace qvr
