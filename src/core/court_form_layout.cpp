@@ -1,0 +1,17 @@
+#include "core/court_form_layout.h"
+
+namespace qvr {
+
+const FormBlank* CourtFormLayout::Blank(const QString& label) const {
+    for (const FormBlank& blank : blanks)
+        if (blank.label == label) return &blank;
+    return nullptr;
+}
+
+const FormArea* CourtFormLayout::Area(const QString& control) const {
+    for (const FormArea& area : areas)
+        if (area.control == control) return &area;
+    return nullptr;
+}
+
+}  // namespace qvr
