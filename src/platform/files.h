@@ -10,11 +10,14 @@
 namespace qvr::files {
 
 // The one seam through which drives are mapped; tests map C: and D: to temporary folders.
+// An empty folder unmaps the letter.
 void MapDrive(QChar letter, const QString& hostFolder);
 void ResetDriveMapping();  // back to C: = host root and nothing else
 QStringList MappedDrives();  // "C:", "D:", … in letter order
 
-// The host path that a Windows-style path names (existing components matched case-insensitively).
+// The host path that a Windows-style path names (existing components matched case-insensitively);
+// empty, so that every operation on it fails, when its drive is not mapped or a name in it is one
+// that Windows forbids.
 QString HostPath(const QString& windowsPath);
 // The Windows-style form of a host path, on the mapped drive whose folder holds it most closely;
 // empty when no drive holds it.
@@ -25,6 +28,7 @@ QString CurrentDirectory();
 
 bool FileExists(const QString& path);    // a file (not a folder)
 bool FolderExists(const QString& path);
+// A read-only file (no owner write permission) is neither deleted nor replaced, as on Windows.
 bool CopyFile(const QString& from, const QString& to);  // overwrites the target
 bool DeleteFile(const QString& path);
 bool RenameFile(const QString& from, const QString& to);  // replaces the target
