@@ -8,18 +8,22 @@
 
 namespace qvr {
 
-// The number a text begins with: leading blanks skipped, "." as the decimal point, reading
-// stopped at the first character that cannot continue the number (a comma included);
-// 0 when the text does not begin with a number.
+// The number a text begins with: blanks, tabs and line feeds skipped wherever they stand ("1 234"
+// reads 1234), "." as the decimal point, an optional sign and exponent ("1e3"), reading stopped at
+// the first character that cannot continue the number (a comma included); 0 when the text does
+// not begin with a number. A number beyond the range of a double reads as the largest one.
 double Val(const QString& text);
 
 // The number-to-text form: a blank before a non-negative number ("-" before a negative one),
 // up to 15 significant digits, no thousands separator, no trailing zeros, no leading zero
-// before the point: 234.5 -> " 234.5", 0.5 -> " .5", 0 -> " 0".
+// before the point: 234.5 -> " 234.5", 0.5 -> " .5", 0 -> " 0"; from 1E+15 up and below .0001
+// in exponent form (" 1E+15", " 1E-05"). An infinity is written as the largest number, NaN as
+// "NaN".
 QString Str(double value);
 
-// Whether a text reads as a number (blanks around it, thousands separators, a sign, a decimal
-// point, an exponent).
+// Whether a text reads as a number: blanks around it, a sign, thousands separators between
+// groups of three digits ("1,234.5"; "12,50" is no number), a decimal point, an exponent; a
+// number beyond the range of a double is none.
 bool IsNumeric(const QString& text);
 
 // The text as a currency amount: thousands separators accepted, rounded half to even to four
@@ -30,23 +34,28 @@ double CCur(double value);
 
 // Rounding to a number of decimals with an exact half going to the even neighbour:
 // 2.125 -> 2.12, 2.375 -> 2.38, 12.5 -> 12, 13.5 -> 14. Works on the number's shortest decimal
-// form, so 0.285 is a half.
+// form, so 0.285 is a half. The result is the double nearest to the rounded decimal; an
+// infinity or NaN comes back unchanged.
 double Round(double value, int decimals = 0);
 
 // A number in a display pattern: "##,##0.00", "##0.00", "###,##0.00", "######0.00",
 // "#######0.00", "###,###,##0.00", "##########0.00", "##" and the like, an exact half (in the
 // shortest decimal form) rounded away from zero: a comma anywhere in the
 // integer part asks for thousands separators, the digits after the point give the decimals, a
-// "0" before the point forces one integer digit; "##" of 0 gives "".
+// "0" before the point forces one integer digit; "##" of 0 gives "". A value that rounds to
+// zero has no minus sign; a value wider than the pattern shows all its digits. An infinity is
+// shown as the largest number, NaN as "NaN".
 QString Format(double value, const QString& pattern);
 // A text in a display pattern: a text that reads as a number is formatted as that number;
 // any other text comes back unchanged.
 QString Format(const QString& text, const QString& pattern);
 
-// The date test: month first, e.g. "3/7/2024", "March 7, 2024", "7-Mar-2024", "2024-03-07".
+// The date test: month first, e.g. "3/7/2024", "3-7-24", "March 7, 2024", "Mar 7 2024",
+// "7-Mar-2024", "2024-03-07"; a two-digit year 00-29 lies in the 2000s, 30-99 in the 1900s. A
+// date without a year, or with the day first ("13/7/2024"), is no date.
 std::optional<QDate> ParseDate(const QString& text);
 bool IsDate(const QString& text);
-// "MM/DD/YYYY".
+// "MM/DD/YYYY"; "" for an invalid date.
 QString FormatDate(const QDate& date);
 
 }  // namespace qvr
