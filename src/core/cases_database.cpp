@@ -67,13 +67,14 @@ const std::vector<ColumnDef> kToColumns = {
 
 struct TableDef {
     const char* name;
+    const char* nameInStatements;  // TO is a reserved word, so statements bracket it
     const std::vector<ColumnDef>& columns;
 };
 
 const TableDef kCasesTables[] = {
-    {"Cases", kCasesColumns},
-    {"CoverSheet", kCoverSheetColumns},
-    {"TO", kToColumns},
+    {"Cases", "Cases", kCasesColumns},
+    {"CoverSheet", "CoverSheet", kCoverSheetColumns},
+    {"TO", "[TO]", kToColumns},
 };
 
 const char kOpenErrorText[] =
@@ -84,16 +85,25 @@ void CreateCasesTables(Database& db) {
     for (const TableDef& table : kCasesTables) db.CreateTable(table.name, table.columns.front().name);
 }
 
-void RepairRecord(Recordset& records) {
-    bool editing = false;
-    for (int index = 1; index < records.FieldCount(); ++index) {
-        bool ok = false;
-        if (records.GetValue(index, &ok) || !ok) continue;
-        if (!editing) editing = records.Edit();
-        if (!editing) return;
-        records.SetValue(index, QString(records.Field(index).type == dbMemo ? " " : ""));
+QString QuotedName(QString name) { return '"' + name.replace('"', "\"\"") + '"'; }
+
+QString RepairStatement(const QString& table, const std::vector<FieldInfo>& fields) {
+    QStringList repairs;
+    QStringList anyNull;
+    for (size_t i = 1; i < fields.size(); ++i) {
+        const QString column = QuotedName(fields[i].name);
+        repairs << QString("%1 = coalesce(%1, '%2')").arg(column, fields[i].type == dbMemo ? " " : "");
+        anyNull << column + " IS NULL";
     }
-    if (editing && !records.Update()) records.CancelUpdate();
+    return QString("UPDATE %1 SET %2 WHERE %3;").arg(QuotedName(table), repairs.join(", "), anyNull.join(" OR "));
+}
+
+// A table that cannot be read closes the recordset, so that no record read before stays current
+// for a following write. False also in an empty table.
+bool MoveToFirst(Recordset& records) {
+    if (records.MoveFirst()) return true;
+    if (!records.IsEOF()) records.Close();
+    return false;
 }
 
 void EndOnOpenError() {
@@ -111,18 +121,9 @@ void AddMissingColumns(Database& db, const QString& table, const std::vector<Col
     }
 }
 
-void RepairNullColumns(Database& db, Recordset& records) {
-    if (records.RecordCount() <= 0 || !records.MoveFirst()) return;
-    const bool inTransaction = db.BeginTrans();
-    while (!records.IsEOF()) {
-        RepairRecord(records);
-        if (!records.MoveNext()) {
-            if (inTransaction) db.Rollback();
-            records.Close();
-            return;
-        }
-    }
-    if (inTransaction && !db.CommitTrans()) db.Rollback();
+void RepairNullColumns(Database& db, const QString& table) {
+    const std::vector<FieldInfo> fields = db.Fields(table);
+    if (fields.size() > 1) db.Execute(RepairStatement(table, fields));
 }
 
 void CloseCasesDatabase() {
@@ -138,7 +139,9 @@ void UpdateCasesDatabase() {
 
     state.CasesDatabase = Database::OpenDatabase(state.CasesDatabasePath);
     if (state.CasesDatabase) {
-        for (const TableDef& table : kCasesTables) AddMissingColumns(*state.CasesDatabase, table.name, table.columns);
+        for (const TableDef& table : kCasesTables) {
+            AddMissingColumns(*state.CasesDatabase, table.nameInStatements, table.columns);
+        }
     }
     CloseCasesDatabase();
 }
@@ -153,27 +156,21 @@ void OpenCasesTable() {
 
 void FindCurrentCase() {
     Recordset* records = state.CasesRecordset.get();
-    if (!records) return;
+    if (!records || !MoveToFirst(*records)) return;
     if (state.CurrentCaseId.isEmpty()) {
-        if (records->MoveFirst()) {
-            if (const Value id = records->GetValue("caseid")) state.CurrentCaseId = *id;
-        }
+        if (const Value id = records->GetValue("caseid")) state.CurrentCaseId = *id;
         return;
     }
-    records->MoveFirst();
-    while (!records->IsEOF()) {
-        if (records->GetValue("caseid") == state.CurrentCaseId) return;
-        if (!records->MoveNext()) {
-            records->Close();  // unreadable: no record may stay current for a following write
-            return;
-        }
+    while (!records->IsEOF() && records->GetValue("caseid") != state.CurrentCaseId) {
+        if (!records->MoveNext()) records->Close();  // unreadable: nothing stays current
     }
 }
 
 void FixCasesNulls() {
     OpenCasesTable();
     if (!state.CasesRecordset) return;
-    RepairNullColumns(*state.CasesDatabase, *state.CasesRecordset);
+    RepairNullColumns(*state.CasesDatabase, "Cases");
+    MoveToFirst(*state.CasesRecordset);  // its first record was read before the repair
 }
 
 }  // namespace qvr

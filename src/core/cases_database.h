@@ -30,7 +30,7 @@ void OpenCasesTable();
 void FindCurrentCase();
 
 // Opens the table and turns every Null column but casedesc into the empty text. Leaves the
-// database open with the recordset at its end.
+// database open with the recordset on its first record; callers find the current case again.
 void FixCasesNulls();
 
 // Closes state.CasesRecordset and state.CasesDatabase.
@@ -43,12 +43,12 @@ struct ColumnDef {
     const char* declaredType;  // as written in "ALTER TABLE … ADD COLUMN name type;"
 };
 
-// Tries to add every column after the first (which comes with the table); a column that exists
-// already is refused by the engine and skipped.
+// Tries to add every column after the first (which comes with the table) to `table`, spelled as
+// the statements write it; a column that exists already is refused by the engine and skipped.
 void AddMissingColumns(Database& db, const QString& table, const std::vector<ColumnDef>& columns);
 
-// Walks every record and stores the empty text (a memo: one blank) in each Null column but the
-// first, inside one transaction. A walk that cannot go on rolls back and ends at once.
-void RepairNullColumns(Database& db, Recordset& records);
+// Stores the empty text (a memo: one blank) in each Null column but the first, in every record of
+// the table at once: one statement, so a failure leaves the table as it was.
+void RepairNullColumns(Database& db, const QString& table);
 
 }  // namespace qvr

@@ -64,6 +64,11 @@ struct ProgramState {
     int DialogMaxLength = 0;
     QString DialogFormat;
     QString RenameValue;
+    QString PrintAnswer;              // "Yes" or "No" from the print dialog
+    int PrintCopies = 0;              // 1 to 9
+    double PlaintiffOvernights = 0;   // the overnights dialog's nights and choice of obligor
+    double DefendantOvernights = 0;
+    QString ObligorChoice;            // "P", "D" or one blank
 
     // Names picker hand-over.
     QString PickerKey;
