@@ -1,14 +1,17 @@
 #pragma once
-// The Schedule of Basic Child Support Obligations: reading table `Schedule` of the schedule
-// database and finding the basic obligation for an income and a number of children, with
-// straight-line interpolation inside each 50-dollar income band.
+// The Schedule of Basic Child Support Obligations: table `Schedule` of the schedule database and
+// the basic obligation for an income and a number of children, with straight-line interpolation
+// inside each 50-dollar income band.
 //
-// The walks over an in-memory schedule are pure; `LookupSchedule` and
-// `LookupOtherChildrenCredit` read the schedule database at `state.ScheduleDatabasePath` anew at
-// every call, so that an edit of the schedule shows at the next lookup.
+// `LookupSchedule` and `LookupOtherChildrenCredit` open the schedule database at
+// `state.ScheduleDatabasePath` anew at every call, so that an edit of the schedule shows at the
+// next lookup.
+
+#include "platform/database.h"
 
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -16,14 +19,40 @@ namespace qvr {
 
 // One row of table `Schedule`, its texts read by their leading number.
 struct ScheduleRow {
-    double Income = 0;             // lower bound of the row's 50-dollar band
+    double Income = 0;              // lower bound of the row's 50-dollar band
     std::array<double, 6> Child{};  // Child1 … Child6: obligation for one to six children
 };
-using Schedule = std::vector<ScheduleRow>;  // in the table's stored order
 
-// Every row of table `Schedule` of the database at `path`; nullopt when the database or the
-// table cannot be opened.
-std::optional<Schedule> ReadSchedule(const QString& path);
+// The rows of the schedule in the table's stored order: given whole, or read from the schedule
+// database as the walks reach them, each row once. A walk stops at the band it finds, so a
+// lookup reads only the rows up to that band. Read from the database, it holds the file open
+// and read-locked until its last row is read or it is destroyed: keep one for one calculation.
+class Schedule {
+public:
+    Schedule() = default;  // no rows
+    explicit Schedule(std::vector<ScheduleRow> rows) : rows_(std::move(rows)) {}
+    Schedule(Schedule&&) = default;
+    Schedule& operator=(Schedule&&) = default;
+    ~Schedule() { Close(); }
+    // The database is opened at the first row asked for; one that cannot be opened, or that has
+    // no table `Schedule`, reads as a schedule without rows.
+    static Schedule FromDatabase(const QString& path);
+
+    // Row `index` (from 0); nullptr past the last row.
+    const ScheduleRow* Row(std::size_t index);
+
+private:
+    bool ReadNextRow();
+    void OpenTable();
+    void Close();
+
+    QString unopenedPath_;
+    std::unique_ptr<Database> database_;
+    std::unique_ptr<Recordset> table_;  // after database_, so that it closes first
+    bool inTransaction_ = false;
+    std::array<int, 7> fields_{};       // Income, Child1 … Child6
+    std::vector<ScheduleRow> rows_;
+};
 
 // What one walk over the schedule found: the band's row and the row after it, and the
 // interpolated amount.
@@ -36,13 +65,13 @@ struct ScheduleWalk {
 };
 
 // The worksheets' walk: the first row with Income <= income <= Income + 50.
-ScheduleWalk WalkSchedule(const Schedule& schedule, double income, double children);
+ScheduleWalk WalkSchedule(Schedule& schedule, double income, double children);
 // The other-children credit's walk: the first row with Income <= income < Income + 50.
-ScheduleWalk WalkScheduleForCredit(const Schedule& schedule, double income, double children);
+ScheduleWalk WalkScheduleForCredit(Schedule& schedule, double income, double children);
 
-// The worksheets' lookup on an in-memory schedule: 0 when the income or the number of children
-// is not positive or when the walk finds nothing; not rounded.
-double ScheduleAmount(const Schedule& schedule, double income, double children);
+// The worksheets' lookup: 0 when the income or the number of children is not positive or when
+// the walk finds nothing; not rounded.
+double ScheduleAmount(Schedule& schedule, double income, double children);
 
 // The program-wide lookup: reads `LookupIncome` and `LookupChildren`, writes `LookupResult` and
 // the four row values. An unreadable schedule gives 0.
