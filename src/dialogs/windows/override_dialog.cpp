@@ -1,0 +1,53 @@
+#include "dialogs/windows/override_dialog.h"
+
+#include "core/program_state.h"
+#include "core/values.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace qvr {
+
+namespace {
+
+const QString kExplanation =
+    "This software program calculates child support based on the North Carolina Child Support Guidelines "
+    "(last revised by the NC General Assembly in January, 2020).  You may override this calculation by "
+    "entering an \"Override Amount\" in the space below, and then clicking on the checkbox labled \"User "
+    "Override Amount\". ";
+const QString kNote =
+    "NOTE:  If you override the amount calculated by this program, be sure to notify all parties involved "
+    "that the resulting child support award was calculated outside the NC Child Support Guidelines.";
+
+}  // namespace
+
+OverRide::OverRide() : ModalForm("OverRide", 7200, 3840) {
+    SetBackground(kLightYellow);
+    setWindowTitle("Override Child Support Amount");
+    AddLabel("Label1", kExplanation, {240, 240, 6720, 1200}, ArialFont(9.75));
+    AddLabel("Label2", "Override Amount $", {240, 1620, 1920, 360}, ArialFont(9.75, true))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    amountBox_ = AddTextBox("Text1", {2280, 1620, 1680, 360}, ArialFont(9.75, true));
+    useAmount_ = AddCheckBox("Check1", "Use Override Amount", {4200, 1620, 2760, 360}, ArialFont(9.75, true));
+    AddLabel("Label4", kNote, {240, 2220, 6720, 780}, ArialFont(9.75, true));
+    QPushButton* done = AddButton("Command1", "&Done", {2992, 3180, 1215, 390});
+
+    connect(done, &QPushButton::clicked, this, [this] { close(); });
+    connect(amountBox_, &QLineEdit::returnPressed, this, [this] { close(); });
+
+    useAmount_->setChecked(state.OverrideFlag == "Y");
+    amountBox_->setText(Format(state.OverrideAmount, "###,##0.00"));
+    amountBox_->selectAll();
+}
+
+void OverRide::Form_Unload() {
+    const QString amount = amountBox_->text();
+    // A text that is no number does not turn the override on: the calculation needs an amount.
+    const bool on = useAmount_->isChecked() && !amount.trimmed().isEmpty() && IsNumeric(amount);
+    state.OverrideFlag = on ? "Y" : "N";
+    state.OverrideAmount = on ? CurrencyText(AmountOf(amount)) : QString("0");
+}
+
+}  // namespace qvr
