@@ -90,7 +90,7 @@ void Schedule::OpenTable() {
     for (int n = 1; n <= 6; ++n) fields_[n] = table_->FieldIndex("Child" + QString::number(n));
     // One read transaction for the rows of this schedule: they come from one state of the table,
     // and the file is locked once rather than once a row.
-    inTransaction_ = database_->BeginTrans();
+    inTransaction_ = database_->BeginReadTrans();
     table_->MoveFirst();
 }
 

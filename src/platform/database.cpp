@@ -1,0 +1,553 @@
+#include "platform/database.h"
+
+#include "platform/files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <sqlite3.h>
+#include <utility>
+
+namespace qvr {
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+constexpr int kDefaultTextWidth = 255;
+constexpr int kMemoWidth = -1;
+// Written into every new file so that it gets its header at once: an empty file is then never a
+// database of ours, and OpenDatabase can refuse it as damaged.
+constexpr const char* kMarkNewFile = "PRAGMA application_id = 1364673094";
+constexpr const char* kNoCurrentRecord = "No current record.";
+
+const FieldInfo kNoField{};
+
+QString Quoted(QString identifier) { return '"' + identifier.replace('"', "\"\"") + '"'; }
+
+void Report(QString* error, const QString& text) {
+    if (error) *error = text;
+}
+
+// Characters as a reader counts them: a surrogate pair is one character.
+qsizetype CharacterCount(const QString& text) {
+    return text.size() - std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
+}
+
+QString DeclaredType(int width) {
+    if (width == kMemoWidth) return "MEMO TEXT";
+    if (width == kDefaultTextWidth) return "TEXT";
+    if (width >= 1 && width < kDefaultTextWidth) return QString("TEXT(%1)").arg(width);
+    return {};
+}
+
+FieldInfo FieldFromDeclaration(const QString& name, const QString& declaredType) {
+    static const QRegularExpression sizedText(R"(^\s*TEXT\s*\(\s*(\d+)\s*\)\s*$)",
+                                              QRegularExpression::CaseInsensitiveOption);
+    FieldInfo field{name, declaredType, dbText, kDefaultTextWidth};
+    if (declaredType.contains("MEMO", Qt::CaseInsensitive)) {
+        field.type = dbMemo;
+        field.width = kMemoWidth;
+    } else if (const QRegularExpressionMatch match = sizedText.match(declaredType); match.hasMatch()) {
+        bool ok = false;
+        const int width = match.captured(1).toInt(&ok);
+        if (ok) field.width = width;
+    }
+    return field;
+}
+
+// SQLite gives a column declared MEMO numeric affinity, which would turn "02134" into 2134; the
+// declared type gets TEXT appended so that the column keeps text as text.
+QString WithMemoAsText(const QString& sql) {
+    static const QRegularExpression memoColumn(
+        R"(^(\s*ALTER\s+TABLE\s.*\sADD\s.*\sMEMO)(\s*;?\s*)$)",
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    QString result = sql;
+    return result.replace(memoColumn, R"(\1 TEXT\2)");
+}
+
+bool BindValue(sqlite3_stmt* statement, int index, const Value& value) {
+    if (!value) return sqlite3_bind_null(statement, index) == SQLITE_OK;
+    const QByteArray utf8 = value->toUtf8();
+    return sqlite3_bind_text64(statement, index, utf8.constData(), sqlite3_uint64(utf8.size()),
+                               SQLITE_TRANSIENT, SQLITE_UTF8) == SQLITE_OK;
+}
+
+bool BindValues(sqlite3_stmt* statement, const std::vector<Value>& values) {
+    for (size_t i = 0; i < values.size(); ++i)
+        if (!BindValue(statement, int(i) + 1, values[i])) return false;
+    return true;
+}
+
+Value ColumnValue(sqlite3_stmt* statement, int index) {
+    if (sqlite3_column_type(statement, index) == SQLITE_NULL) return std::nullopt;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
+    return QString::fromUtf8(text, sqlite3_column_bytes(statement, index));
+}
+
+QString Placeholders(size_t count) {
+    QStringList marks;
+    for (size_t i = 1; i <= count; ++i) marks << QString("?%1").arg(i);
+    return marks.join(", ");
+}
+
+// A prepared statement, finalized when it goes out of scope.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) : text_(sql.toUtf8()) {
+        rc_ = sqlite3_prepare_v2(db, text_.constData(), -1, &statement_, &tail_);
+    }
+    ~Statement() { sqlite3_finalize(statement_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    sqlite3_stmt* get() const { return statement_; }
+    int PrepareResult() const { return rc_; }
+    int Step() { return sqlite3_step(statement_); }
+    bool StepsToDone() { return Step() == SQLITE_DONE; }
+
+    bool FollowedByAnotherStatement(sqlite3* db) const {
+        sqlite3_stmt* next = nullptr;
+        const int rc = sqlite3_prepare_v2(db, tail_, -1, &next, nullptr);
+        sqlite3_finalize(next);
+        return rc != SQLITE_OK || next != nullptr;
+    }
+
+private:
+    QByteArray text_;
+    sqlite3_stmt* statement_ = nullptr;
+    const char* tail_ = nullptr;
+    int rc_ = SQLITE_OK;
+};
+
+// Holds the write lock from the check of a row to its change, unless the caller's own
+// transaction already does; rolls back unless committed.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(sqlite3* db) : db_(db), owned_(sqlite3_get_autocommit(db) != 0) {
+        began_ = !owned_ || sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~WriteTransaction() {
+        if (owned_ && began_ && !committed_) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+    bool Began() const { return began_; }
+    bool Commit() {
+        committed_ = !owned_ || sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+        return committed_;
+    }
+
+private:
+    sqlite3* db_;
+    bool owned_;
+    bool began_ = false;
+    bool committed_ = false;
+};
+
+bool CreateEmptyFile(const QString& path, const QString& hostPath, QString* error) {
+    QFile file(hostPath);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
+    Report(error, QFileInfo::exists(hostPath) ? QString("%1 already exists.").arg(path)
+                                              : QString("Could not create %1: %2").arg(path, file.errorString()));
+    return false;
+}
+
+}  // namespace
+
+// ---- Database ----
+
+Database::~Database() { Close(); }
+
+std::unique_ptr<Database> Database::CreateDatabase(const QString& path, QString* error) {
+    const QString hostPath = files::HostPath(path);
+    if (!CreateEmptyFile(path, hostPath, error)) return nullptr;
+    std::unique_ptr<Database> db = Connect(path, hostPath, error);
+    if (db && db->Run(kMarkNewFile)) return db;
+    if (db) Report(error, db->LastError());
+    db.reset();
+    QFile::remove(hostPath);
+    return nullptr;
+}
+
+std::unique_ptr<Database> Database::OpenDatabase(const QString& path, QString* error) {
+    const QString hostPath = files::HostPath(path);
+    const QFileInfo file(hostPath);
+    if (!file.isFile()) {
+        Report(error, QString("%1 was not found.").arg(path));
+        return nullptr;
+    }
+    if (file.size() == 0) {
+        Report(error, QString("%1 is not a database: the file is empty.").arg(path));
+        return nullptr;
+    }
+    return Connect(path, hostPath, error);
+}
+
+// Opens without ever creating the file and reads the schema once, so that a damaged file is
+// refused here and not half-way through the caller's work.
+std::unique_ptr<Database> Database::Connect(const QString& path, const QString& hostPath, QString* error) {
+    sqlite3* handle = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+    std::unique_ptr<Database> db(new Database(handle));
+    const bool usable = rc == SQLITE_OK && sqlite3_busy_timeout(handle, kBusyTimeoutMs) == SQLITE_OK &&
+                        db->Run("SELECT count(*) FROM sqlite_master") && db->Run("PRAGMA journal_mode = DELETE");
+    if (usable) return db;
+    Report(error, QString("Could not open %1: %2").arg(path, QString::fromUtf8(sqlite3_errmsg(handle))));
+    return nullptr;
+}
+
+bool Database::Run(const QString& sql) {
+    if (!db_) return Fail("The database is closed.");
+    return sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK ||
+           FailWithEngineError(QString("Could not run %1").arg(sql));
+}
+
+bool Database::Fail(const QString& what) const {
+    lastError_ = what;
+    return false;
+}
+
+bool Database::FailWithEngineError(const QString& what) const {
+    return Fail(QString("%1: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(db_))));
+}
+
+bool Database::CreateTable(const QString& table, const QString& firstField, int width) {
+    const QString type = DeclaredType(width);
+    if (type.isEmpty()) return Fail(QString("A text field holds 1 to 255 characters; %1 is no width.").arg(width));
+    return Run(QString("CREATE TABLE %1 (%2 %3)").arg(Quoted(table), Quoted(firstField), type));
+}
+
+bool Database::Execute(const QString& sql) {
+    if (!db_) return Fail("The database is closed.");
+    Statement statement(db_, WithMemoAsText(sql));
+    if (statement.PrepareResult() != SQLITE_OK) return FailWithEngineError("Could not run the statement");
+    if (!statement.get()) return Fail("There is no statement to run.");
+    if (statement.FollowedByAnotherStatement(db_)) return Fail("Only one statement can be run at a time.");
+    int rc = statement.Step();
+    while (rc == SQLITE_ROW) rc = statement.Step();
+    return rc == SQLITE_DONE || FailWithEngineError("Could not run the statement");
+}
+
+QString Database::CanonicalTableName(const QString& table) const {
+    Statement query(db_, "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+    if (!BindValue(query.get(), 1, table) || query.Step() != SQLITE_ROW) return {};
+    return ColumnValue(query.get(), 0).value_or(QString());
+}
+
+std::unique_ptr<Recordset> Database::OpenRecordset(const QString& table) {
+    if (!db_) {
+        Fail("The database is closed.");
+        return nullptr;
+    }
+    const QString name = CanonicalTableName(table);
+    if (name.isEmpty()) {
+        Fail(QString("There is no table %1.").arg(table));
+        return nullptr;
+    }
+    std::unique_ptr<Recordset> recordset(new Recordset(this, name, Fields(name)));
+    openRecordsets_.push_back(recordset.get());
+    Recordset::Row first;
+    if (!recordset->Arrive(recordset->ReadFirst(&first), first)) return nullptr;
+    return recordset;
+}
+
+QStringList Database::TableNames() const {
+    QStringList names;
+    if (!db_) return names;
+    Statement query(db_, R"(SELECT name FROM sqlite_master WHERE type = 'table'
+                            AND name NOT LIKE 'sqlite\_%' ESCAPE '\' ORDER BY rowid)");
+    int rc = query.Step();
+    for (; rc == SQLITE_ROW; rc = query.Step()) names << ColumnValue(query.get(), 0).value_or(QString());
+    if (rc != SQLITE_DONE) FailWithEngineError("Could not list the tables");
+    return names;
+}
+
+std::vector<FieldInfo> Database::Fields(const QString& table) const {
+    std::vector<FieldInfo> fields;
+    if (!db_) return fields;
+    Statement query(db_, "SELECT name, type FROM pragma_table_info(?1)");
+    BindValue(query.get(), 1, table);
+    int rc = query.Step();
+    for (; rc == SQLITE_ROW; rc = query.Step())
+        fields.push_back(FieldFromDeclaration(ColumnValue(query.get(), 0).value_or(QString()),
+                                              ColumnValue(query.get(), 1).value_or(QString())));
+    if (rc != SQLITE_DONE) FailWithEngineError("Could not list the fields");
+    return fields;
+}
+
+bool Database::BeginTrans() { return Run("BEGIN IMMEDIATE"); }
+bool Database::BeginReadTrans() { return Run("BEGIN DEFERRED"); }
+bool Database::CommitTrans() { return Run("COMMIT"); }
+bool Database::Rollback() { return Run("ROLLBACK"); }
+
+void Database::Close() {
+    for (Recordset* recordset : std::exchange(openRecordsets_, {})) recordset->Detach();
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+// ---- Recordset ----
+
+Recordset::Recordset(Database* db, QString table, std::vector<FieldInfo> fields)
+    : db_(db), table_(std::move(table)), fields_(std::move(fields)) {}
+
+Recordset::~Recordset() { Close(); }
+
+void Recordset::Close() {
+    if (!db_) return;
+    std::erase(db_->openRecordsets_, this);
+    Detach();
+}
+
+void Recordset::Detach() {
+    for (sqlite3_stmt** cached : {&readFirst_, &readAfter_, &readAt_}) {
+        sqlite3_finalize(*cached);
+        *cached = nullptr;
+    }
+    db_ = nullptr;
+    position_ = Position::PastEnd;
+    mode_ = EditMode::None;
+    current_.clear();
+    buffer_.clear();
+}
+
+QString Recordset::ColumnList() const {
+    QStringList columns;
+    for (const FieldInfo& field : fields_) columns << Quoted(field.name);
+    return columns.join(", ");
+}
+
+Recordset::ReadResult Recordset::ReadFirst(Row* row) { return ReadOne(readFirst_, "", nullptr, row); }
+
+Recordset::ReadResult Recordset::ReadAfter(long long rowid, Row* row) {
+    return ReadOne(readAfter_, "WHERE rowid > ?1", &rowid, row);
+}
+
+Recordset::ReadResult Recordset::ReadAt(long long rowid, Row* row) {
+    return ReadOne(readAt_, "WHERE rowid = ?1", &rowid, row);
+}
+
+// Each read is a statement of its own, reset at once, so that no read lock outlives it.
+Recordset::ReadResult Recordset::ReadOne(sqlite3_stmt*& cached, const char* condition, const long long* rowid,
+                                         Row* row) {
+    sqlite3* db = db_->db_;
+    if (!cached) {
+        const QByteArray sql = QString("SELECT rowid, %1 FROM %2 %3 ORDER BY rowid LIMIT 1")
+                                   .arg(ColumnList(), Quoted(table_), QString::fromLatin1(condition))
+                                   .toUtf8();
+        if (sqlite3_prepare_v2(db, sql.constData(), -1, &cached, nullptr) != SQLITE_OK) {
+            db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
+            return ReadResult::Failed;
+        }
+    }
+    if (rowid) sqlite3_bind_int64(cached, 1, *rowid);
+    const int rc = sqlite3_step(cached);
+    if (rc == SQLITE_ROW) {
+        row->rowid = sqlite3_column_int64(cached, 0);
+        row->values.clear();
+        for (int i = 0; i < int(fields_.size()); ++i) row->values.push_back(ColumnValue(cached, i + 1));
+    } else if (rc != SQLITE_DONE) {
+        db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
+    }
+    sqlite3_reset(cached);
+    if (rc == SQLITE_ROW) return ReadResult::Found;
+    return rc == SQLITE_DONE ? ReadResult::Missing : ReadResult::Failed;
+}
+
+bool Recordset::Arrive(ReadResult result, Row& row) {
+    if (result == ReadResult::Failed) return false;
+    if (result == ReadResult::Missing) {
+        position_ = Position::PastEnd;
+        current_.clear();
+        return true;
+    }
+    position_ = Position::OnRecord;
+    rowid_ = row.rowid;
+    current_ = std::move(row.values);
+    return true;
+}
+
+bool Recordset::MoveFirst() {
+    if (!IsOpen()) return false;
+    CancelUpdate();
+    Row row;
+    if (!Arrive(ReadFirst(&row), row)) return false;
+    return HasCurrent() || db_->Fail(kNoCurrentRecord);
+}
+
+bool Recordset::MoveNext() {
+    if (!IsOpen()) return false;
+    if (position_ == Position::PastEnd) return db_->Fail(kNoCurrentRecord);
+    CancelUpdate();
+    Row row;
+    return Arrive(ReadAfter(rowid_, &row), row);
+}
+
+bool Recordset::IsEOF() const { return !IsOpen() || position_ == Position::PastEnd; }
+
+bool Recordset::HasCurrent() const { return IsOpen() && position_ == Position::OnRecord; }
+
+bool Recordset::RequireCurrent() const { return IsOpen() && (HasCurrent() || db_->Fail(kNoCurrentRecord)); }
+
+long Recordset::RecordCount() const {
+    if (!IsOpen()) return -1;
+    Statement count(db_->db_, "SELECT count(*) FROM " + Quoted(table_));
+    if (count.Step() != SQLITE_ROW) {
+        db_->FailWithEngineError(QString("Could not count the records of %1").arg(table_));
+        return -1;
+    }
+    return long(sqlite3_column_int64(count.get(), 0));
+}
+
+bool Recordset::AddNew() {
+    if (!IsOpen()) return false;
+    buffer_.assign(fields_.size(), std::nullopt);
+    mode_ = EditMode::Add;
+    return true;
+}
+
+bool Recordset::Edit() {
+    if (!RequireCurrent()) return false;
+    CancelUpdate();
+    Row row;
+    const ReadResult result = ReadAt(rowid_, &row);
+    if (result == ReadResult::Failed) return false;
+    if (result == ReadResult::Missing) {
+        position_ = Position::Deleted;
+        return db_->Fail("The record was deleted by another user.");
+    }
+    current_ = std::move(row.values);
+    buffer_ = current_;
+    mode_ = EditMode::Edit;
+    return true;
+}
+
+bool Recordset::Update() {
+    if (!IsOpen()) return false;
+    if (mode_ == EditMode::None) return db_->Fail("Update without AddNew or Edit.");
+    if (!CheckWidths()) return false;
+    if (!(mode_ == EditMode::Add ? InsertBuffer() : WriteBuffer())) return false;
+    position_ = Position::OnRecord;
+    Row stored;
+    current_ = ReadAt(rowid_, &stored) == ReadResult::Found ? std::move(stored.values) : buffer_;
+    CancelUpdate();
+    return true;
+}
+
+void Recordset::CancelUpdate() {
+    mode_ = EditMode::None;
+    buffer_.clear();
+}
+
+bool Recordset::Delete() {
+    if (!RequireCurrent()) return false;
+    CancelUpdate();
+    if (!DeleteCurrent()) return false;
+    position_ = Position::Deleted;
+    current_.clear();
+    return true;
+}
+
+bool Recordset::CheckWidths() const {
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const FieldInfo& field = fields_[i];
+        const Value& value = buffer_[i];
+        if (field.type == dbText && value && CharacterCount(*value) > field.width)
+            return db_->Fail(QString("The field %1 holds %2 characters; the value has %3.")
+                                 .arg(field.name)
+                                 .arg(field.width)
+                                 .arg(CharacterCount(*value)));
+    }
+    return true;
+}
+
+// The row under rowid_ must still be the one last read: gone means deleted by another user, and
+// other values mean another user changed it (or a new row took over a deleted row's rowid).
+bool Recordset::CheckUnchanged() {
+    Row row;
+    const ReadResult result = ReadAt(rowid_, &row);
+    if (result == ReadResult::Failed) return false;
+    if (result == ReadResult::Missing) {
+        position_ = Position::Deleted;
+        return db_->Fail("The record was deleted by another user.");
+    }
+    return row.values == current_ || db_->Fail("The record was changed by another user since it was read.");
+}
+
+bool Recordset::InsertBuffer() {
+    sqlite3* db = db_->db_;
+    Statement insert(db, QString("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(Quoted(table_), ColumnList(), Placeholders(fields_.size())));
+    if (!BindValues(insert.get(), buffer_) || !insert.StepsToDone())
+        return db_->FailWithEngineError(QString("Could not add the record to %1").arg(table_));
+    rowid_ = sqlite3_last_insert_rowid(db);
+    return true;
+}
+
+bool Recordset::WriteBuffer() {
+    sqlite3* db = db_->db_;
+    WriteTransaction transaction(db);
+    if (!transaction.Began()) return db_->FailWithEngineError("Could not lock the database for writing");
+    if (!CheckUnchanged()) return false;
+    QStringList assignments;
+    for (size_t i = 0; i < fields_.size(); ++i)
+        assignments << QString("%1 = ?%2").arg(Quoted(fields_[i].name)).arg(i + 1);
+    Statement update(db, QString("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                             .arg(Quoted(table_), assignments.join(", "))
+                             .arg(fields_.size() + 1));
+    const bool written = BindValues(update.get(), buffer_) &&
+                         sqlite3_bind_int64(update.get(), int(fields_.size()) + 1, rowid_) == SQLITE_OK &&
+                         update.StepsToDone();
+    if (!written) return db_->FailWithEngineError(QString("Could not save the record in %1").arg(table_));
+    return transaction.Commit() || db_->FailWithEngineError(QString("Could not save the record in %1").arg(table_));
+}
+
+bool Recordset::DeleteCurrent() {
+    sqlite3* db = db_->db_;
+    WriteTransaction transaction(db);
+    if (!transaction.Began()) return db_->FailWithEngineError("Could not lock the database for writing");
+    if (!CheckUnchanged()) return false;
+    Statement remove(db, QString("DELETE FROM %1 WHERE rowid = ?1").arg(Quoted(table_)));
+    if (sqlite3_bind_int64(remove.get(), 1, rowid_) != SQLITE_OK || !remove.StepsToDone())
+        return db_->FailWithEngineError(QString("Could not delete the record from %1").arg(table_));
+    return transaction.Commit() || db_->FailWithEngineError(QString("Could not delete the record from %1").arg(table_));
+}
+
+int Recordset::FieldCount() const { return IsOpen() ? int(fields_.size()) : 0; }
+
+const FieldInfo& Recordset::Field(int index) const {
+    return index >= 0 && index < FieldCount() ? fields_[size_t(index)] : kNoField;
+}
+
+int Recordset::FieldIndex(const QString& name) const {
+    for (int i = 0; i < FieldCount(); ++i)
+        if (fields_[size_t(i)].name.compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+bool Recordset::CheckIndex(int index) const {
+    return (index >= 0 && index < FieldCount()) || db_->Fail("There is no such field.");
+}
+
+Value Recordset::GetValue(const QString& name, bool* ok) const { return GetValue(FieldIndex(name), ok); }
+
+Value Recordset::GetValue(int index, bool* ok) const {
+    const bool editing = IsOpen() && mode_ != EditMode::None;
+    const bool valid = (editing || RequireCurrent()) && CheckIndex(index);
+    if (ok) *ok = valid;
+    if (!valid) return std::nullopt;
+    return editing ? buffer_[size_t(index)] : current_[size_t(index)];
+}
+
+bool Recordset::SetValue(const QString& name, const Value& value) { return SetValue(FieldIndex(name), value); }
+
+bool Recordset::SetValue(int index, const Value& value) {
+    if (!IsOpen()) return false;
+    if (mode_ == EditMode::None) return db_->Fail("A value can only be set after AddNew or Edit.");
+    if (!CheckIndex(index)) return false;
+    buffer_[size_t(index)] = value;
+    return true;
+}
+
+}  // namespace qvr

@@ -13,6 +13,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace qvr {
 
@@ -22,7 +23,7 @@ enum FieldType { dbText = 10, dbMemo = 12 };
 
 struct FieldInfo {
     QString name;
-    QString declaredType;  // as written when the column was made, e.g. "TEXT(200)"
+    QString declaredType;  // as declared, e.g. "TEXT(200)" (a bare "text" reads back as "TEXT")
     FieldType type = dbText;
     int width = 255;       // characters a value may hold; memo: unlimited (-1)
 };
@@ -42,7 +43,8 @@ public:
 
     // Creates a table holding just its first column (text of the given width; -1 for a memo).
     bool CreateTable(const QString& table, const QString& firstField, int width = 255);
-    // Runs one SQL statement; a MEMO column type becomes a memo. False on any failure.
+    // Runs one SQL statement (a second one in the text is refused); a MEMO column type becomes a
+    // memo. False on any failure.
     bool Execute(const QString& sql);
 
     // Table-type recordset over the whole table; nullptr when the table does not exist.
@@ -51,7 +53,12 @@ public:
     QStringList TableNames() const;                                // in creation order
     std::vector<FieldInfo> Fields(const QString& table) const;     // in column order
 
+    // One level, no nesting. BeginTrans takes the write lock at once so that a batch never meets
+    // another writer half-way; a CommitTrans that fails leaves the transaction open.
     bool BeginTrans();
+    // A transaction that only reads: the rows come from one state of the file without taking
+    // the write lock (which a read-only file could not give). End it with CommitTrans.
+    bool BeginReadTrans();
     bool CommitTrans();
     bool Rollback();
 
@@ -62,39 +69,50 @@ public:
 private:
     friend class Recordset;
     explicit Database(sqlite3* db) : db_(db) {}
-    void SetError(const QString& what);
+    static std::unique_ptr<Database> Connect(const QString& path, const QString& hostPath, QString* error);
+    bool Run(const QString& sql);
+    bool Fail(const QString& what) const;
+    bool FailWithEngineError(const QString& what) const;
+    QString CanonicalTableName(const QString& table) const;
 
     sqlite3* db_ = nullptr;
-    QString lastError_;
+    mutable QString lastError_;
     std::vector<Recordset*> openRecordsets_;
 };
 
-// Walks the rows of one table in stored order (rowid). Reading or writing without a current
-// record fails. AddNew/Edit start an edit buffer; Update writes it (false when a value is
-// longer than its column or the row is gone).
+// Walks the rows of one table in stored order (rowid), reading each row afresh on every move, so
+// that what other connections committed shows on the next move. Reading or writing without a
+// current record fails. AddNew/Edit start an edit buffer; Update writes it (false when a value is
+// longer than its column, or the row was deleted or changed by another connection since Edit).
+// Errors are reported through the database's LastError.
 class Recordset {
 public:
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
+    // False where there is no record to move to: MoveFirst on an empty table, MoveNext at EOF.
+    // A move discards an edit in progress.
     bool MoveFirst();
     bool MoveNext();
     bool IsEOF() const;  // past the last record (or the table is empty); EOF itself is a C macro
     bool HasCurrent() const;
-    long RecordCount() const;
+    long RecordCount() const;  // -1 when the count cannot be read
 
     bool AddNew();
-    bool Edit();
-    bool Update();
+    bool Edit();  // reads the current record afresh into the edit buffer
+    bool Update();  // after adding, the new record is the current one
     void CancelUpdate();
-    bool Delete();  // the current record; afterwards there is no current record until a move
+    // The current record, unless another connection changed or deleted it since it was read;
+    // afterwards there is no current record until a move.
+    bool Delete();
 
     int FieldCount() const;
     const FieldInfo& Field(int index) const;  // index from 0
     int FieldIndex(const QString& name) const;  // case-insensitive; -1 when absent
 
     // Reads: nullopt also when there is no current record or no such field (ok tells which).
+    // During AddNew/Edit the edit buffer is read.
     Value GetValue(const QString& name, bool* ok = nullptr) const;
     Value GetValue(int index, bool* ok = nullptr) const;
     // Writes into the edit buffer; false without an edit in progress or without such a field.
@@ -106,20 +124,41 @@ public:
 
 private:
     friend class Database;
-    Recordset(Database* db, QString table, std::vector<FieldInfo> fields);
-    bool LoadCurrent();
-    void Detach();
-
+    struct Row {
+        long long rowid = 0;
+        std::vector<Value> values;
+    };
+    enum class ReadResult { Found, Missing, Failed };
+    enum class Position { OnRecord, Deleted, PastEnd };
     enum class EditMode { None, Add, Edit };
+
+    Recordset(Database* db, QString table, std::vector<FieldInfo> fields);
+    void Detach();
+    bool RequireCurrent() const;
+    bool CheckIndex(int index) const;
+    bool Arrive(ReadResult result, Row& row);
+    ReadResult ReadFirst(Row* row);
+    ReadResult ReadAfter(long long rowid, Row* row);
+    ReadResult ReadAt(long long rowid, Row* row);
+    ReadResult ReadOne(sqlite3_stmt*& cached, const char* condition, const long long* rowid, Row* row);
+    bool CheckUnchanged();
+    bool CheckWidths() const;
+    bool InsertBuffer();
+    bool WriteBuffer();
+    bool DeleteCurrent();
+    QString ColumnList() const;
+
     Database* db_;
     QString table_;
     std::vector<FieldInfo> fields_;
-    std::vector<long long> rowids_;
-    long position_ = 0;
-    bool currentDeleted_ = false;
+    Position position_ = Position::PastEnd;
+    long long rowid_ = 0;
     std::vector<Value> current_;
     std::vector<Value> buffer_;
     EditMode mode_ = EditMode::None;
+    sqlite3_stmt* readFirst_ = nullptr;
+    sqlite3_stmt* readAfter_ = nullptr;
+    sqlite3_stmt* readAt_ = nullptr;
 };
 
 }  // namespace qvr

@@ -40,6 +40,7 @@ TEST(MessageBox, ClosingAQuestionIsNeverAYes) {
 
 TEST(MessageBox, WithoutAScreenAQuestionIsNeverAYes) {
     SetMessageBoxHandler({});
+    SetInputBoxHandler({});
     EXPECT_EQ(MsgBox("Delete?", MessageButtons::YesNo, "Delete Case"), vbNo);
     EXPECT_EQ(MsgBox("Done", MessageButtons::OkOnly, "Note"), vbOK);
     EXPECT_EQ(InputBox("Name?", "Case", "x"), std::nullopt);
