@@ -49,7 +49,8 @@ void ModalAnswerer::Poll() {
     Action action = std::move(actions_.front());
     actions_.pop_front();
     ++answered_;
-    action(dialog);
+    // Run outside this timer's slot, so that a dialog the action opens is answered too.
+    QTimer::singleShot(0, dialog, [action = std::move(action), dialog] { action(dialog); });
 }
 
 }  // namespace qvr::test

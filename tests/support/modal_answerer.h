@@ -1,7 +1,8 @@
 #pragma once
 // Answers the modal dialogs and message boxes that the code under test opens, as a user would:
 // one queued action per dialog, in the order they appear. A dialog that finds no action left is
-// recorded as unexpected and closed, so a test never hangs.
+// recorded as unexpected and closed, so a test never hangs. An action may open further dialogs:
+// they are answered by the next actions.
 
 #include <QObject>
 #include <QPointer>

@@ -1,0 +1,442 @@
+#include "core/windows/case_library.h"
+
+#include "core/cases_database.h"
+#include "core/frame.h"
+#include "core/program_state.h"
+#include "core/settings_database.h"
+#include "core/startup.h"
+#include "core/values.h"
+#include "core/windows/input_dialogs.h"
+#include "platform/messages.h"
+#include "platform/program_end.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSet>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <random>
+
+namespace qvr {
+namespace {
+
+const QColor kLightYellow(0xFF, 0xFF, 0xC0);  // &H00C0FFFF&
+const QColor kLightGrey(0xE0, 0xE0, 0xE0);    // &H00E0E0E0&
+
+const char kNoCasesTitle[] = "No Cases have been created!";
+const char kDeleteFirst[] =
+    "Before you can Delete, you must add a new Case first!  Click on the 'Add New Case' button below.";
+const char kRenameFirst[] =
+    "Before you can Rename, you must add a new Case first!  Click on the 'Add New Case' button below.";
+const char kSelectFirst[] =
+    "Before you can Select, you must add a new Case first!  Click on the 'Add New Case' button below.";
+const char kContinueFirst[] =
+    "Before you can continue, you must add a new Case first!  Click on the 'Add New Case' button below.";
+const char kNamePromptTail[] =
+    "or perhaps the name of the plaintiff and defendant (ie., Doe, John vs. Jane).  The maximum number "
+    "of characters allowed in this field is 40.";
+
+constexpr int kNameWidth = 100;  // the id follows the padded name, out of sight
+constexpr int kCaseNameLength = 40;
+
+std::function<double()>& ReplacedRandomSource() {
+    static std::function<double()> source;
+    return source;
+}
+
+// The draws for one new case: the generator reseeded from the clock, unless tests replaced it.
+std::function<double()> ReseededRandomSource() {
+    if (ReplacedRandomSource()) return ReplacedRandomSource();
+    static std::mt19937_64 generator;
+    generator.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    return [] { return std::uniform_real_distribution<double>(0.0, 1.0)(generator); };
+}
+
+// The first six characters of the drawn number followed by zeros: a short number is padded on
+// the right.
+QString SixDigits(double random) {
+    const auto drawn = static_cast<long long>(std::floor(random * 99999999.0));
+    return (QString::number(drawn) + "00000000").left(6);
+}
+
+// The first two characters of the name, upper-cased. Leading blanks are skipped: the list shows
+// and compares ids trimmed, so an id that began with a blank could never be found again.
+QString CaseIdPrefix(const QString& name) {
+    qsizetype start = 0;
+    while (start < name.size() && name[start].isSpace()) ++start;
+    qsizetype length = std::min<qsizetype>(2, name.size() - start);
+    if (length == 2 && name[start + 1].isHighSurrogate()) ++length;  // never split a character
+    return name.mid(start, length).toUpper();
+}
+
+QSet<QString> StoredCaseIds(Recordset& records) {
+    QSet<QString> ids;
+    for (bool more = records.MoveFirst(); more && !records.IsEOF(); more = records.MoveNext()) {
+        if (const Value id = records.GetValue("caseid")) ids.insert(id->trimmed());
+    }
+    return ids;
+}
+
+// A new id that no stored case holds: two cases sharing an id would send the edits of one into
+// the other, so a drawn id that is taken is drawn again.
+QString DrawNewCaseId(const QString& prefix, Recordset& records) {
+    const QSet<QString> taken = StoredCaseIds(records);
+    const std::function<double()> random = ReseededRandomSource();
+    QString id;
+    do {
+        id = prefix + SixDigits(random());
+    } while (taken.contains(id));
+    return id;
+}
+
+bool AddCaseRecord(Recordset& records, const QString& id, const QString& name) {
+    if (!records.AddNew()) return false;
+    records.SetValue("caseid", id);
+    records.SetValue("casedesc", name);
+    records.SetValue("caseopen", FormatDate(QDate::currentDate()));
+    records.SetValue("casefile", id);
+    if (records.Update()) return true;
+    records.CancelUpdate();
+    return false;
+}
+
+bool DeleteCaseRecord(Recordset& records, const QString& id) {
+    for (bool more = records.MoveFirst(); more && !records.IsEOF(); more = records.MoveNext()) {
+        if (records.GetValue("caseid") == id) return records.Delete();
+    }
+    return false;
+}
+
+QString CaseListItem(const Value& name, const Value& id) {
+    return name.value_or("No Name").leftJustified(kNameWidth, ' ', true) + id.value_or("").trimmed();
+}
+
+QStringList SortedCaseList(Recordset& records) {
+    QStringList items;
+    for (bool more = records.MoveFirst(); more && !records.IsEOF(); more = records.MoveNext())
+        items << CaseListItem(records.GetValue("casedesc"), records.GetValue("caseid"));
+    std::sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
+        const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    return items;
+}
+
+QString ItemKey(const QString& item, int lastCharacters) { return item.right(lastCharacters).trimmed(); }
+
+QString NamePrompt(const QString& opening) { return opening + kNamePromptTail; }
+
+QFont MakeFont(const QString& family, double points, bool bold = false) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTwipsGeometry(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+}
+
+void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QFont& font, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
+                       const QColor& color) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    SetColor(button, QPalette::Button, color);
+    return button;
+}
+
+// An arrow that points at the "ADD CASE" button.
+QPixmap PointerPicture() {
+    QPixmap picture(29, 30);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x80, 0x00, 0x00), 1));
+    painter.setBrush(QColor(0xFF, 0x00, 0x00));
+    const QPointF arrow[] = {{1, 15}, {13, 3}, {13, 10}, {27, 10}, {27, 20}, {13, 20}, {13, 27}};
+    painter.drawPolygon(arrow, 7);
+    return picture;
+}
+
+}  // namespace
+
+void SetCaseIdRandomSource(std::function<double()> source) { ReplacedRandomSource() = std::move(source); }
+
+QWidget* MakeCaseLibrary() { return new CaseLibrary(); }
+
+CaseLibrary::CaseLibrary(QWidget* parent) : QWidget(parent) {
+    setObjectName("CaseLibrary");
+    setWindowTitle("Case Library");
+    AddCaseList();
+    AddButtons();
+    AddWelcomePane();
+    AddHint();
+    List1->setFocus();
+    Form_Load();
+}
+
+void CaseLibrary::AddCaseList() {
+    QLabel* title = AddLabel(this, "Label1", MakeFont("Arial", 18, true), Qt::AlignHCenter | Qt::AlignTop);
+    title->setText("Case Library");
+    SetColor(title, QPalette::WindowText, Qt::red);
+    SetTwipsGeometry(title, 435, 225, 6120, 420);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    List1->setFont(MakeFont("Courier New", 9.75));
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);
+    SetColor(List1, QPalette::Base, Qt::white);
+    SetTwipsGeometry(List1, 420, 825, 6120, 6750);
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+}
+
+void CaseLibrary::AddButtons() {
+    const QFont arial = MakeFont("Arial", 9);
+    const QFont bold = MakeFont("MS Sans Serif", 9.75, true);
+    const struct {
+        const char* name;
+        const char* caption;
+        const QFont& font;
+        const QColor& color;
+        int left, top;
+        void (CaseLibrary::*click)();
+    } buttons[] = {
+        {"cmdSelectWorksheetA", "Worksheet A", arial, kLightYellow, 405, 7800, &CaseLibrary::cmdSelectWorksheetA_Click},
+        {"cmdSelectWorksheetB", "Worksheet B", arial, kLightYellow, 2505, 7800, &CaseLibrary::cmdSelectWorksheetB_Click},
+        {"cmdSelectWorksheetC", "Worksheet C", arial, kLightYellow, 4590, 7800, &CaseLibrary::cmdSelectWorksheetC_Click},
+        {"cmdRenameCase", "&Rename Case", arial, kLightGrey, 405, 8355, &CaseLibrary::cmdRenameCase_Click},
+        {"cmdDeleteCase", "&Delete Case", arial, kLightGrey, 2505, 8355, &CaseLibrary::cmdDeleteCase_Click},
+        {"cmdAddNewCase", "&ADD CASE", bold, kLightGrey, 4590, 8355, &CaseLibrary::cmdAddNewCase_Click},
+    };
+    for (const auto& spec : buttons) {
+        QPushButton* button = AddButton(this, spec.name, spec.caption, spec.font, spec.color);
+        SetTwipsGeometry(button, spec.left, spec.top, 1935, 375);
+        connect(button, &QPushButton::clicked, this, spec.click);
+    }
+    QWidget* worksheetA = findChild<QPushButton*>("cmdSelectWorksheetA");
+    QWidget* add = findChild<QPushButton*>("cmdAddNewCase");
+    setTabOrder(List1, worksheetA);
+    setTabOrder(worksheetA, add);
+    setTabOrder(add, findChild<QPushButton*>("cmdDeleteCase"));
+}
+
+void CaseLibrary::AddWelcomePane() {
+    lblWelcome1 = AddLabel(this, "lblWelcome1", MakeFont("Arial", 18, true), Qt::AlignHCenter | Qt::AlignTop);
+    SetTwipsGeometry(lblWelcome1, 7080, 225, 8430, 420);
+    lblCaseLibraryText = AddLabel(this, "lblCaseLibraryText", MakeFont("Verdana", 9.75), Qt::AlignLeft | Qt::AlignTop);
+    SetTwipsGeometry(lblCaseLibraryText, 7080, 825, 8325, 6645);
+}
+
+void CaseLibrary::AddHint() {
+    Shape1 = new QWidget(this);
+    Shape1->setObjectName("Shape1");
+    SetColor(Shape1, QPalette::Window, kLightYellow);
+    Shape1->setAutoFillBackground(true);
+    SetTwipsGeometry(Shape1, 7110, 7575, 8400, 1170);
+    lblMessage1 = AddLabel(this, "lblMessage1", MakeFont("Verdana", 9.75), Qt::AlignLeft | Qt::AlignTop);
+    lblMessage1->setText(
+        "To get started, click on the ADD NEW CASE button.  You will be prompted to name your new case.  Next, "
+        "click once on the button labeled SELECT CASE.  Doing so will display the form and you may begin "
+        "entering data relative the selected case.");
+    SetTwipsGeometry(lblMessage1, 7290, 7680, 8055, 990);
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setPixmap(PointerPicture());
+    Image1->setAlignment(Qt::AlignCenter);
+    SetTwipsGeometry(Image1, 6705, 8325, 435, 450);
+}
+
+void CaseLibrary::Form_Load() {
+    state.ActiveFormName = "CaseLibrary";
+    state.CaseLibraryOpened = "Y";
+    SetMenusEnabled({Menu::Forms, Menu::CaseLibrary, Menu::Guidelines, Menu::Names, Menu::Location, Menu::About},
+                    true);
+    SetMenusEnabled({Menu::Produce, Menu::ShowHide}, false);
+    SetFrameBackgroundColor(15);
+    PlaceWorkingWindow(this, state.FormLeft, state.FormTop, state.FormWidth, state.FormHeight);
+    lblWelcome1->setText(state.ProgramShortTitle);
+    ShowWelcomeText();
+    ReadMainRecord();
+    BuildList();
+}
+
+void CaseLibrary::ShowWelcomeText() {
+    const QString paragraphEnd = "\r\n\r\n";
+    WelcomeText =
+        "The Administrative Office of the Courts makes the child support guideline worksheets available as "
+        "fillable PDF forms, which let you print a form together with the information of your case." +
+        paragraphEnd +
+        "This program adds a database to those forms: it saves the information of each case for later use, "
+        "performs the calculations of the worksheets and can produce addendum pages." +
+        paragraphEnd +
+        "This software program is version 01012024, and is based on the NC Child Support Guidelines "
+        "dated January 1, 2024. " +
+        paragraphEnd + "The current location of the dataase files is " + state.FilesLocation +
+        ".  You may change the location so that "
+        "the database files may be shared across a local area network (LAN) by clicking on the pull-down menu "
+        "item labeled 'Location' shown at the "
+        "top of this window." +
+        paragraphEnd;
+    lblCaseLibraryText->setText(QString(WelcomeText).replace("\r\n", "\n"));
+}
+
+void CaseLibrary::BuildList() {
+    state.BuildingList = "Y";
+    List1->clear();
+    List1->hide();
+    SetDatabasePaths();
+    OpenCasesTable();
+    if (ProgramEndRequested()) return;
+    FixCasesNulls();
+    if (ProgramEndRequested()) return;
+    if (state.CasesRecordset->RecordCount() == 0) {
+        OpenCasesTable();
+        if (ProgramEndRequested()) return;
+        AddCaseRecord(*state.CasesRecordset, DrawNewCaseId("MO", *state.CasesRecordset), "Sample Case");
+    }
+    ShowHint(state.CasesRecordset->RecordCount() < 2);
+    List1->addItems(SortedCaseList(*state.CasesRecordset));
+    SelectCurrentCase();
+    state.BuildingList = "N";
+    List1->show();
+    List1->scrollToItem(List1->currentItem());
+    List1_Click();
+}
+
+void CaseLibrary::ShowHint(bool show) {
+    Shape1->setVisible(show);
+    lblMessage1->setVisible(show);
+    Image1->setVisible(show);
+}
+
+// The current case when it is listed, the first case when there is none, the last one when the
+// current case is gone.
+void CaseLibrary::SelectCurrentCase() {
+    if (List1->count() == 0) return;
+    if (state.CurrentCaseId.isEmpty()) {
+        List1->setCurrentRow(0);
+        return;
+    }
+    int row = 0;
+    while (row < List1->count() - 1 && ItemKey(List1->item(row)->text(), 12) != state.CurrentCaseId) ++row;
+    List1->setCurrentRow(row);
+}
+
+void CaseLibrary::List1_Click() {
+    if (state.BuildingList == "Y" || !List1->currentItem()) return;
+    const QString item = List1->currentItem()->text();
+    state.CurrentCaseId = ItemKey(item, 20);
+    state.CurrentCaseName = item.left(30).trimmed();
+    UpdateCasesDatabase();
+    OpenCasesTable();
+    if (ProgramEndRequested()) return;
+    FindCurrentCase();
+    state.CasesRecordset->Close();
+}
+
+void CaseLibrary::cmdAddNewCase_Click() {
+    state.DialogValue = "";
+    state.DialogTitle = "New Case Name";
+    state.DialogMaxLength = kCaseNameLength;
+    state.DialogPrompt =
+        NamePrompt("Enter a Name for this new Case in the space below.  You may enter the name of your client, ");
+    GetShort(this).exec();
+    const QString name = state.DialogValue;
+    if (name.trimmed().isEmpty()) return;
+
+    OpenCasesTable();
+    if (ProgramEndRequested()) return;
+    const QString id = DrawNewCaseId(CaseIdPrefix(name), *state.CasesRecordset);
+    const bool added = AddCaseRecord(*state.CasesRecordset, id, name);
+    UpdateCasesDatabase();
+    if (added) state.CurrentCaseId = id;
+    BuildList();
+}
+
+void CaseLibrary::cmdRenameCase_Click() {
+    if (List1->count() == 0) {
+        MsgBox(kRenameFirst, MessageButtons::OkOnly, kNoCasesTitle);
+        return;
+    }
+    state.DialogValue = state.CurrentCaseName;
+    state.DialogTitle = "Change Case Name";
+    state.DialogMaxLength = kCaseNameLength;
+    state.DialogPrompt = NamePrompt(
+        "Enter a new Name for this new Case in the space below.  You may enter the name of your client, ");
+    GetShort(this).exec();
+    if (state.DialogValue.trimmed().isEmpty() || state.DialogValue == state.CurrentCaseName) return;
+
+    OpenCasesTable();
+    if (ProgramEndRequested()) return;
+    FindCurrentCase();
+    Recordset& records = *state.CasesRecordset;
+    if (records.Edit()) {
+        records.SetValue("casedesc", state.DialogValue);
+        if (!records.Update()) records.CancelUpdate();
+    }
+    BuildList();
+}
+
+void CaseLibrary::cmdDeleteCase_Click() {
+    if (state.CurrentCaseId.isEmpty()) {
+        MsgBox(kDeleteFirst, MessageButtons::OkOnly, kNoCasesTitle);
+        return;
+    }
+    state.UserAnswer = MsgBox("Are you sure you want to delete the case named '" + state.CurrentCaseName + "'?",
+                              MessageButtons::YesNo, "Delete Case");
+    if (state.UserAnswer != vbYes) return;
+
+    OpenCasesTable();
+    if (ProgramEndRequested()) return;
+    DeleteCaseRecord(*state.CasesRecordset, state.CurrentCaseId);
+    state.CurrentCaseId = "";
+    BuildList();
+}
+
+void CaseLibrary::OpenWorksheet(const QString& window, const QString& emptyListMessage) {
+    if (List1->count() == 0) {
+        MsgBox(emptyListMessage, MessageButtons::OkOnly, kNoCasesTitle);
+        return;
+    }
+    UnloadAllForms();
+    ShowWorkingWindow(window);
+}
+
+void CaseLibrary::cmdSelectWorksheetA_Click() { OpenWorksheet("FormA", kSelectFirst); }
+void CaseLibrary::cmdSelectWorksheetB_Click() { OpenWorksheet("FormB", kSelectFirst); }
+void CaseLibrary::cmdSelectWorksheetC_Click() { OpenWorksheet("FormC", kSelectFirst); }
+void CaseLibrary::List1_DblClick() { OpenWorksheet("FormA", kContinueFirst); }
+
+// A double-click anywhere in the list, on an item or below the last one, opens worksheet A.
+bool CaseLibrary::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        List1_DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace qvr
