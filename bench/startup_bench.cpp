@@ -18,11 +18,11 @@ void StartUpOnExistingFolder(benchmark::State& bench) {
         QFile::copy(QString(SHIPPED_DIR) + "/" + name, drive.path() + "/QVRForms/" + name);
     qvr::files::MapDrive('C', drive.path());
     QDir::setCurrent(drive.path());
-    qvr::Main();  // the first start makes the databases; the measured ones find them
+    qvr::StartUp();  // the first start makes the databases; the measured ones find them
 
     for (auto _ : bench) {
         qvr::state = qvr::ProgramState{};
-        qvr::Main();
+        qvr::StartUp();
     }
     qvr::state = qvr::ProgramState{};
 }

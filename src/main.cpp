@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "core/windows/program.h"
 #include "platform/desktop.h"
 
 #include <QApplication>
@@ -7,5 +7,5 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     qvr::InstallDesktopPlatform();
     qvr::Main();
-    return 0;
+    return application.exec();
 }

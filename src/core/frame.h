@@ -34,7 +34,9 @@ public:
 };
 
 using WindowMaker = std::function<QWidget*()>;
+// An empty maker takes the name out of the registry again.
 void RegisterWorkingWindow(const QString& name, WindowMaker make);
+bool WorkingWindowRegistered(const QString& name);
 
 // Shows the named working window modeless inside the main window, loading it when it is not
 // loaded; an unregistered name does nothing.

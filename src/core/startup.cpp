@@ -10,7 +10,7 @@
 
 namespace qvr {
 
-void Main() {
+void StartUp() {
     SetStartValues();
     UpdateMainDatabase();
     ReadMainRecord();

@@ -1,10 +1,13 @@
 #pragma once
-// Start-up: the program-wide start values, the databases, the schedule check.
+// Start-up: the program-wide start values, the databases, the schedule check. The windows'
+// entry point `Main` runs it before it shows the main window.
 
 namespace qvr {
 
-// The program's entry point after the application object exists; runs once.
-void Main();
+// The start-up that needs no window: the start values, the settings, names and cases databases,
+// the schedule check and the shaded-area bounds. When the schedule is missing it stops after
+// the check, with the program ended.
+void StartUp();
 
 // Forms the names and cases database paths from FilesLocation and creates or upgrades both.
 void SetDatabasePaths();

@@ -34,7 +34,7 @@ TEST_F(StartupTest, StartValues) {
 
 TEST_F(StartupTest, NormalStartMakesTheDatabasesInTheFixedFolderAndSetsTheBounds) {
     ModalAnswerer answerer;
-    Main();
+    StartUp();
 
     EXPECT_EQ(programEnds, 0);
     EXPECT_TRUE(answerer.Titles().isEmpty());
@@ -56,7 +56,7 @@ TEST_F(StartupTest, StartOnDriveDPutsEverythingUnderItsFixedFolder) {
     QDir().mkpath(driveD + "/work");
     QDir::setCurrent(driveD + "/work");
 
-    Main();
+    StartUp();
 
     EXPECT_EQ(state.StartDrive, "D:");
     EXPECT_EQ(state.MainDatabasePath, "D:\\QVRForms\\WYTH2024.MDB");
@@ -71,7 +71,7 @@ TEST_F(StartupTest, MissingScheduleIsRestoredSilentlyAsAByteCopyOfTheSpare) {
     ASSERT_TRUE(QFile::remove(driveC + "/QVRForms/TABLE24.MDB"));
     ModalAnswerer answerer;
 
-    Main();
+    StartUp();
 
     EXPECT_TRUE(answerer.Titles().isEmpty());
     EXPECT_EQ(programEnds, 0);
@@ -83,7 +83,7 @@ TEST_F(StartupTest, ScheduleFoundWhateverTheCaseOfItsName) {
     ASSERT_TRUE(QFile::remove(driveC + "/QVRForms/Table23.mdb"));
     ModalAnswerer answerer;
 
-    Main();
+    StartUp();
 
     EXPECT_TRUE(answerer.Titles().isEmpty());
     EXPECT_EQ(programEnds, 0);
@@ -95,7 +95,7 @@ TEST_F(StartupTest, BothScheduleFilesMissingShowsOnlyTheMessageThenEnds) {
     ModalAnswerer answerer;
     answerer.Click("OK");
 
-    Main();
+    StartUp();
 
     EXPECT_EQ(answerer.Titles(), QStringList{"Missing Schedule"});
     EXPECT_EQ(answerer.Texts(),

@@ -1,0 +1,78 @@
+#include "core/windows/hidden_utilities.h"
+
+#include "core/frame.h"
+#include "core/program_state.h"
+#include "core/windows/database_backups.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/program_end.h"
+
+#include <QPushButton>
+
+namespace qvr {
+namespace {
+
+const QColor kLightYellow(0xFF, 0xFF, 0xC0);
+const QColor kLightGrey(0xE0, 0xE0, 0xE0);
+constexpr int kButtonLeft = 360;
+constexpr int kButtonWidth = 3600;
+constexpr int kButtonHeight = 450;
+
+}  // namespace
+
+HiddenUtilities::HiddenUtilities(QWidget* parent) : QDialog(parent) {
+    setObjectName("HiddenUtilities");
+    setWindowTitle("File Utilities");
+    setModal(true);
+    setFixedSize(Pixels(kButtonLeft * 2 + kButtonWidth), Pixels(2 * 360 + 4 * kButtonHeight + 3 * 180));
+    connect(AddButton("cmdRestoreCases", "Restore Cases Database", kLightYellow, 360), &QPushButton::clicked, this,
+            &HiddenUtilities::cmdRestoreCases_Click);
+    connect(AddButton("cmdRestoreNames", "Restore Names Database", kLightYellow, 990), &QPushButton::clicked, this,
+            &HiddenUtilities::cmdRestoreNames_Click);
+    connect(AddButton("cmdContinue", "Continue", kLightGrey, 1620), &QPushButton::clicked, this,
+            &HiddenUtilities::cmdContinue_Click);
+    connect(AddButton("cmdEndProgram", "&End Program", kLightGrey, 2250), &QPushButton::clicked, this,
+            &HiddenUtilities::cmdEndProgram_Click);
+}
+
+QPushButton* HiddenUtilities::AddButton(const QString& name, const QString& caption, const QColor& color, int top) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, color);
+    button->setPalette(palette);
+    button->setGeometry(Pixels(kButtonLeft), Pixels(top), Pixels(kButtonWidth), Pixels(kButtonHeight));
+    return button;
+}
+
+void HiddenUtilities::cmdRestoreCases_Click() {
+    Restore(CasesDatabaseFile(), "Restore CASES Database File",
+            "Are you sure you want to RESTORE the Cases Database File using the Backup Database File (Y/N)?");
+}
+
+void HiddenUtilities::cmdRestoreNames_Click() {
+    Restore(NamesDatabaseFile(), "Restore Names Database File",
+            "Are you sure you want to RESTORE the Names Database File using the Backup Database File (Y/N)?");
+}
+
+void HiddenUtilities::Restore(const DatabaseFile& database, const QString& title, const QString& question) {
+    if (!files::FileExists(database.backup)) {
+        MsgBox("No Backup Database File can be Found!", MessageButtons::OkOnly, state.ProgramShortTitle);
+        return;
+    }
+    state.UserAnswer = MsgBox(question, MessageButtons::YesNo, title);
+    if (state.UserAnswer != vbYes) return;
+    RestoreFromBackup(database);
+    EndProgramNow();
+}
+
+void HiddenUtilities::cmdContinue_Click() {
+    accept();
+    UnloadWorkingWindow("Splash");
+    ShowWorkingWindow("CaseLibrary");
+}
+
+void HiddenUtilities::cmdEndProgram_Click() { EndProgramNow(); }
+
+}  // namespace qvr
