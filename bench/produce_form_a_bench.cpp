@@ -1,0 +1,88 @@
+// One production of court form AOC-CV-627 as the user starts it from the worksheet: the
+// confirmation (answered at once), the template loaded, every field numbered and filled from the
+// window's controls, the output saved. The viewer is not started.
+
+#include "core/program_state.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "worksheet_a/court_form_a.h"
+#include "worksheet_a/windows/produce_form_a.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+namespace qvr {
+namespace {
+
+// Clicks "&Produce Form Now" as soon as the confirmation shows.
+class ConfirmationAnswerer : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->objectName() == "producingformbox") {
+            auto* produce = watched->findChild<QPushButton*>("Command1");
+            QTimer::singleShot(0, produce, &QPushButton::click);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The worksheet window's controls with a full case: every text and child filled, and the
+// worksheet lines (fields 24 to 51) showing amounts with thousands separators.
+void FillWorksheet(QWidget& window) {
+    int field = 0;
+    for (const FormBlank& blank : CourtFormA().blanks) {
+        ++field;
+        if (blank.checkBox) {
+            (new QCheckBox(&window))->setObjectName(blank.label);
+            continue;
+        }
+        auto* label = new QLabel(&window);
+        label->setObjectName(blank.label);
+        const bool line = field >= 24 && field <= 51;
+        label->setText(line ? QString("%1,234.56 ").arg(field) : blank.label);
+    }
+}
+
+QWidget& Worksheet() {
+    static QWidget window;
+    static const bool filled = (FillWorksheet(window), true);
+    (void)filled;
+    return window;
+}
+
+void BM_ProduceFormA(benchmark::State& run) {
+    QWidget& window = Worksheet();
+    const QString output = files::HostPath("C:\\QVRForms\\QVRPDF.PDF");
+    for (auto _ : run) ProduceFormA(window);
+    if (!QFile::exists(output)) run.SkipWithError("no output was saved");
+}
+BENCHMARK(BM_ProduceFormA)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qvr
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir drive;
+    if (!drive.isValid()) return 1;
+    QDir(drive.path()).mkpath("QVRForms");
+    const QString form = "/QVRForms/AOC-CV-627_2023.PDF";
+    if (!QFile::copy(QString(SHIPPED_DIR) + "/AOC-CV-627_2023.PDF", drive.path() + form)) return 1;
+    qvr::files::MapDrive('C', drive.path());
+    QDir::setCurrent(drive.path());
+    qvr::SetOpenDocumentHandler([](const QString&) { return true; });
+    qvr::ConfirmationAnswerer answerer;
+    application.installEventFilter(&answerer);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
