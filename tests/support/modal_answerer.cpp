@@ -7,11 +7,23 @@
 #include <gtest/gtest.h>
 
 namespace qvr::test {
+namespace {
+
+// The answerers alive, innermost last: only the innermost one answers.
+std::vector<const ModalAnswerer*>& LiveAnswerers() {
+    static std::vector<const ModalAnswerer*> answerers;
+    return answerers;
+}
+
+}  // namespace
 
 ModalAnswerer::ModalAnswerer() {
+    LiveAnswerers().push_back(this);
     connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Poll);
     timer_.start(5);
 }
+
+ModalAnswerer::~ModalAnswerer() { std::erase(LiveAnswerers(), this); }
 
 ModalAnswerer& ModalAnswerer::Then(Action action) {
     actions_.push_back(std::move(action));
@@ -35,6 +47,7 @@ void ModalAnswerer::ClickButton(QWidget* dialog, const QString& caption) {
 }
 
 void ModalAnswerer::Poll() {
+    if (LiveAnswerers().back() != this) return;
     QWidget* dialog = QApplication::activeModalWidget();
     if (!dialog || dialog == lastSeen_) return;
     lastSeen_ = dialog;

@@ -2,7 +2,7 @@
 // Answers the modal dialogs and message boxes that the code under test opens, as a user would:
 // one queued action per dialog, in the order they appear. A dialog that finds no action left is
 // recorded as unexpected and closed, so a test never hangs. An action may open further dialogs:
-// they are answered by the next actions.
+// they are answered by the next actions. While a second answerer lives, it alone answers.
 
 #include <QObject>
 #include <QPointer>
@@ -18,6 +18,7 @@ namespace qvr::test {
 class ModalAnswerer : public QObject {
 public:
     ModalAnswerer();
+    ~ModalAnswerer() override;
 
     using Action = std::function<void(QWidget* dialog)>;
     ModalAnswerer& Then(Action action);
