@@ -50,54 +50,40 @@ void KeepRowValues(const ScheduleWalk& walk) {
     state.UpperRowAmount = walk.UpperRowAmount;
 }
 
-double FieldNumber(const Recordset& table, int index) {
-    return index < 0 ? 0 : Val(table.GetValue(index).value_or(QString()));
+ScheduleRow RowOf(const std::vector<Value>& texts) {
+    ScheduleRow row;
+    row.Income = Val(texts[0].value_or(QString()));
+    for (int n = 0; n < 6; ++n) row.Child[n] = Val(texts[n + 1].value_or(QString()));
+    return row;
+}
+
+std::optional<Schedule> ReadSchedule(const QString& path) {
+    auto database = Database::OpenDatabase(path);
+    if (!database) return std::nullopt;
+    const auto texts =
+        database->ReadRows("Schedule", {"Income", "Child1", "Child2", "Child3", "Child4", "Child5", "Child6"});
+    if (!texts) return std::nullopt;
+    std::vector<ScheduleRow> rows;
+    rows.reserve(texts->size());
+    for (const std::vector<Value>& row : *texts) rows.push_back(RowOf(row));
+    return Schedule(std::move(rows));
 }
 
 }  // namespace
 
 Schedule Schedule::FromDatabase(const QString& path) {
-    Schedule schedule;
-    schedule.unopenedPath_ = path;
-    return schedule;
-}
-
-const ScheduleRow* Schedule::Row(std::size_t index) {
-    while (index >= rows_.size() && ReadNextRow()) {
-    }
-    return index < rows_.size() ? &rows_[index] : nullptr;
-}
-
-bool Schedule::ReadNextRow() {
-    if (!unopenedPath_.isEmpty()) OpenTable();
-    if (!table_ || table_->IsEOF()) {
-        Close();
-        return false;
-    }
-    ScheduleRow row;
-    row.Income = FieldNumber(*table_, fields_[0]);
-    for (int n = 0; n < 6; ++n) row.Child[n] = FieldNumber(*table_, fields_[n + 1]);
-    rows_.push_back(row);
-    if (!table_->MoveNext()) Close();
-    return true;
-}
-
-void Schedule::OpenTable() {
-    database_ = Database::OpenDatabase(std::exchange(unopenedPath_, QString()));
-    if (database_) table_ = database_->OpenRecordset("Schedule");
-    if (!table_) return Close();
-    fields_[0] = table_->FieldIndex("Income");
-    for (int n = 1; n <= 6; ++n) fields_[n] = table_->FieldIndex("Child" + QString::number(n));
-    // One read transaction for the rows of this schedule: they come from one state of the table,
-    // and the file is locked once rather than once a row.
-    inTransaction_ = database_->BeginReadTrans();
-    table_->MoveFirst();
-}
-
-void Schedule::Close() {
-    if (std::exchange(inTransaction_, false) && database_) database_->CommitTrans();
-    table_.reset();
-    database_.reset();
+    // Reading and converting the table costs more than a whole calculation otherwise: keep the
+    // last one while the file's stamp says nothing was written to it.
+    static QByteArray keptStamp;
+    static Schedule kept;
+    const std::optional<QByteArray> stamp = Database::StateStamp(path);
+    if (!stamp) return {};
+    if (*stamp == keptStamp) return kept;
+    std::optional<Schedule> schedule = ReadSchedule(path);
+    if (!schedule) return {};  // not kept: the next lookup tries the file again
+    kept = *schedule;
+    keptStamp = *stamp;
+    return kept;
 }
 
 ScheduleWalk WalkSchedule(Schedule& schedule, double income, double children) {

@@ -23,35 +23,24 @@ struct ScheduleRow {
     std::array<double, 6> Child{};  // Child1 … Child6: obligation for one to six children
 };
 
-// The rows of the schedule in the table's stored order: given whole, or read from the schedule
-// database as the walks reach them, each row once. A walk stops at the band it finds, so a
-// lookup reads only the rows up to that band. Read from the database, it holds the file open
-// and read-locked until its last row is read or it is destroyed: keep one for one calculation.
+// The rows of the schedule in the table's stored order.
 class Schedule {
 public:
     Schedule() = default;  // no rows
-    explicit Schedule(std::vector<ScheduleRow> rows) : rows_(std::move(rows)) {}
-    Schedule(Schedule&&) = default;
-    Schedule& operator=(Schedule&&) = default;
-    ~Schedule() { Close(); }
-    // The database is opened at the first row asked for; one that cannot be opened, or that has
-    // no table `Schedule`, reads as a schedule without rows.
+    explicit Schedule(std::vector<ScheduleRow> rows)
+        : rows_(std::make_shared<const std::vector<ScheduleRow>>(std::move(rows))) {}
+    // The whole table as the file holds it now; a database that cannot be opened, or that has
+    // no table `Schedule`, reads as a schedule without rows. The rows read last are kept and
+    // used again for as long as the file has not changed.
     static Schedule FromDatabase(const QString& path);
 
     // Row `index` (from 0); nullptr past the last row.
-    const ScheduleRow* Row(std::size_t index);
+    const ScheduleRow* Row(std::size_t index) const {
+        return rows_ && index < rows_->size() ? &(*rows_)[index] : nullptr;
+    }
 
 private:
-    bool ReadNextRow();
-    void OpenTable();
-    void Close();
-
-    QString unopenedPath_;
-    std::unique_ptr<Database> database_;
-    std::unique_ptr<Recordset> table_;  // after database_, so that it closes first
-    bool inTransaction_ = false;
-    std::array<int, 7> fields_{};       // Income, Child1 … Child6
-    std::vector<ScheduleRow> rows_;
+    std::shared_ptr<const std::vector<ScheduleRow>> rows_;
 };
 
 // What one walk over the schedule found: the band's row and the row after it, and the

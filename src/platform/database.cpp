@@ -3,6 +3,7 @@
 #include "platform/files.h"
 
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -276,8 +277,52 @@ std::vector<FieldInfo> Database::Fields(const QString& table) const {
     return fields;
 }
 
+std::optional<QByteArray> Database::StateStamp(const QString& path) {
+    // The file header counts every committed change (rollback journal); size and time of the
+    // last change tell a replaced file apart.
+    constexpr int kHeaderSize = 100;
+    constexpr int kChangeCounterOffset = 24;
+    QFile file(files::HostPath(path));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray header = file.read(kHeaderSize);
+    if (header.size() < kHeaderSize || !header.startsWith(QByteArray("SQLite format 3", 16))) return std::nullopt;
+    const QFileInfo info(file);
+    return header.mid(kChangeCounterOffset, 4) + QByteArray::number(info.size()) + ' ' +
+           QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ' ' + file.fileName().toUtf8();
+}
+
+std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString& table, const QStringList& columns) {
+    if (!IsOpen() || columns.isEmpty()) return std::nullopt;
+    // A double-quoted name that is no column would read as a text literal: check them first.
+    QStringList known;
+    for (const FieldInfo& field : Fields(table)) known << field.name.toLower();
+    QStringList quoted;
+    for (const QString& column : columns) {
+        if (!known.contains(column.toLower())) {
+            Fail(QString("Table %1 has no column %2").arg(table, column));
+            return std::nullopt;
+        }
+        quoted << Quoted(column);
+    }
+    Statement query(db_, QString("SELECT %1 FROM %2 ORDER BY rowid").arg(quoted.join(", "), Quoted(table)));
+    if (query.PrepareResult() != SQLITE_OK) {
+        FailWithEngineError(QString("Could not read table %1").arg(table));
+        return std::nullopt;
+    }
+    std::vector<std::vector<Value>> rows;
+    int rc;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        std::vector<Value>& row = rows.emplace_back();
+        for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query.get(), c));
+    }
+    if (rc != SQLITE_DONE) {
+        FailWithEngineError(QString("Could not read table %1").arg(table));
+        return std::nullopt;
+    }
+    return rows;
+}
+
 bool Database::BeginTrans() { return Run("BEGIN IMMEDIATE"); }
-bool Database::BeginReadTrans() { return Run("BEGIN DEFERRED"); }
 bool Database::CommitTrans() { return Run("COMMIT"); }
 bool Database::Rollback() { return Run("ROLLBACK"); }
 

@@ -6,6 +6,7 @@
 // Paths are the program's Windows-style paths (resolved through the files layer).
 // Every value is text; Null is told apart from the empty text.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -38,6 +39,9 @@ public:
 
     // Fails (nullptr) when a file exists at the path or cannot be written.
     static std::unique_ptr<Database> CreateDatabase(const QString& path, QString* error = nullptr);
+    // A stamp of a database file's stored state: it changes with every committed write and when
+    // the file is replaced; nullopt when the file is no readable database.
+    static std::optional<QByteArray> StateStamp(const QString& path);
     // Never creates a file: a missing or damaged file is an error (nullptr).
     static std::unique_ptr<Database> OpenDatabase(const QString& path, QString* error = nullptr);
 
@@ -50,15 +54,16 @@ public:
     // Table-type recordset over the whole table; nullptr when the table does not exist.
     std::unique_ptr<Recordset> OpenRecordset(const QString& table);
 
+    // Every row of a table in stored order, only the named columns, read in one pass (one state
+    // of the file); nullopt when the table or a column cannot be read.
+    std::optional<std::vector<std::vector<Value>>> ReadRows(const QString& table, const QStringList& columns);
+
     QStringList TableNames() const;                                // in creation order
     std::vector<FieldInfo> Fields(const QString& table) const;     // in column order
 
     // One level, no nesting. BeginTrans takes the write lock at once so that a batch never meets
     // another writer half-way; a CommitTrans that fails leaves the transaction open.
     bool BeginTrans();
-    // A transaction that only reads: the rows come from one state of the file without taking
-    // the write lock (which a read-only file could not give). End it with CommitTrans.
-    bool BeginReadTrans();
     bool CommitTrans();
     bool Rollback();
 

@@ -551,19 +551,43 @@ TEST_F(DatabaseTest, ATransactionIsWrittenWholeOrNotAtAll) {
     EXPECT_FALSE(db->CommitTrans());
 }
 
-TEST_F(DatabaseTest, AReadTransactionLeavesTheWriteLockFree) {
-    auto reader = Create();
-    MakeTable(*reader, "People", {"name TEXT"});
-    ASSERT_TRUE(Add(*reader->OpenRecordset("People"), {QString("Ann")}));
-    auto records = reader->OpenRecordset("People");
-    ASSERT_TRUE(reader->BeginReadTrans());
-    ASSERT_TRUE(records->MoveFirst());
+TEST_F(DatabaseTest, ReadRowsGivesTheNamedColumnsInStoredOrder) {
+    auto db = Create();
+    MakeTable(*db, "People", {"name TEXT", "zip TEXT(5)"});
+    auto records = db->OpenRecordset("People");
+    for (const char* name : {"Ann", "Bob", "Cy"}) ASSERT_TRUE(Add(*records, {QString(name), QString("02134")}));
+    ASSERT_TRUE(records->MoveFirst() && records->MoveNext() && records->Delete());
+    ASSERT_TRUE(Add(*records, {QString("Dee"), std::nullopt}));
 
-    auto writer = Database::OpenDatabase(kPath);
-    ASSERT_TRUE(writer);
-    EXPECT_TRUE(writer->BeginTrans());  // a write transaction would have made this wait and fail
-    EXPECT_TRUE(writer->Rollback());
-    EXPECT_TRUE(reader->CommitTrans());
+    const auto rows = db->ReadRows("PEOPLE", {"Zip", "name"});
+    ASSERT_TRUE(rows);
+    const std::vector<std::vector<Value>> expected{
+        {QString("02134"), QString("Ann")}, {QString("02134"), QString("Cy")}, {std::nullopt, QString("Dee")}};
+    EXPECT_EQ(*rows, expected);
+
+    EXPECT_FALSE(db->ReadRows("People", {"name", "nosuchcolumn"}));
+    EXPECT_FALSE(db->ReadRows("Nobody", {"name"}));
+    EXPECT_FALSE(db->ReadRows("People", {}));
+}
+
+TEST_F(DatabaseTest, StateStampChangesWithEveryCommittedWrite) {
+    auto db = Create();
+    MakeTable(*db, "People", {"name TEXT"});
+    const auto before = Database::StateStamp(kPath);
+    ASSERT_TRUE(before);
+    EXPECT_EQ(Database::StateStamp(kPath), before);  // reading changes nothing
+
+    auto records = db->OpenRecordset("People");
+    ASSERT_TRUE(Add(*records, {QString("Ann")}));
+    const auto afterAdd = Database::StateStamp(kPath);
+    EXPECT_NE(afterAdd, before);
+    ASSERT_TRUE(records->MoveFirst() && records->Edit() && records->SetValue("name", QString("Bob")) &&
+                records->Update());
+    EXPECT_NE(Database::StateStamp(kPath), afterAdd);
+
+    WriteHostFile(Host("C:\\NotADatabase.mdb"), QByteArray(200, 'x'));
+    EXPECT_FALSE(Database::StateStamp("C:\\NotADatabase.mdb"));
+    EXPECT_FALSE(Database::StateStamp("C:\\Missing.mdb"));
 }
 
 TEST_F(DatabaseTest, TwoProcessesWritingOneFileBothKeepTheirWrites) {
