@@ -1,0 +1,176 @@
+#include "form_a_fixture.h"
+
+#include "core/program_state.h"
+#include "core/values.h"
+
+#include <QAbstractButton>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace qvr::test {
+
+namespace {
+
+std::unique_ptr<Database> OpenCases() {
+    auto db = Database::OpenDatabase(state.CasesDatabasePath);
+    EXPECT_TRUE(db);
+    return db;
+}
+
+// Runs `step` on the stored record of the case; false when there is none.
+bool OnCase(const QString& caseId, const std::function<void(Recordset&)>& step) {
+    auto db = OpenCases();
+    auto records = db ? db->OpenRecordset("Cases") : nullptr;
+    if (!records) return false;
+    for (bool more = records->MoveFirst(); more && !records->IsEOF(); more = records->MoveNext()) {
+        if (records->GetValue("caseid") == caseId) {
+            step(*records);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void FormATest::SetUp() {
+    FrameTest::SetUp();
+    StartProgram();
+    Register("FormA", MakeFormA);
+    AddCase(kCaseId, kCaseName);
+    state.CurrentCaseId = kCaseId;
+    state.CurrentCaseName = kCaseName;
+}
+
+FormA* FormATest::OpenFormA() {
+    UnloadAllForms();
+    ShowWorkingWindow("FormA");
+    DeleteUnloadedWindows();
+    return Window();
+}
+
+FormA* FormATest::Window() const { return dynamic_cast<FormA*>(LoadedWorkingWindow("FormA")); }
+
+void FormATest::AddCase(const QString& id, const QString& name) {
+    auto db = OpenCases();
+    auto records = db->OpenRecordset("Cases");
+    ASSERT_TRUE(records && records->AddNew());
+    records->SetValue("casedesc", name);
+    records->SetValue("caseid", id);
+    ASSERT_TRUE(records->Update());
+}
+
+void FormATest::DeleteCase(const QString& id) {
+    EXPECT_TRUE(OnCase(id, [](Recordset& record) { EXPECT_TRUE(record.Delete()); }));
+}
+
+QString FormATest::Stored(const QString& column, const QString& caseId) {
+    QString value = "<no case>";
+    OnCase(caseId.isEmpty() ? kCaseId : caseId,
+           [&](Recordset& record) { value = record.GetValue(column).value_or("<Null>"); });
+    return value;
+}
+
+void FormATest::Store(const QString& column, const QString& value, const QString& caseId) {
+    EXPECT_TRUE(OnCase(caseId.isEmpty() ? kCaseId : caseId, [&](Recordset& record) {
+        EXPECT_TRUE(record.Edit());
+        record.SetValue(column, value);
+        EXPECT_TRUE(record.Update());
+    }));
+}
+
+std::map<QString, Value> FormATest::Record(const QString& caseId) {
+    std::map<QString, Value> columns;
+    OnCase(caseId, [&](Recordset& record) {
+        for (int i = 0; i < record.FieldCount(); ++i) columns[record.Field(i).name] = record.GetValue(i);
+    });
+    return columns;
+}
+
+QLabel* FormATest::Cell(const QString& name) const {
+    QLabel* cell = Window() ? Window()->findChild<QLabel*>(name) : nullptr;
+    EXPECT_NE(cell, nullptr) << name.toStdString();
+    return cell;
+}
+
+QString FormATest::Shown(const QString& name) const {
+    const QLabel* cell = Cell(name);
+    return cell ? cell->text() : QString("<no label>");
+}
+
+void FormATest::ClickOn(const QString& control, ModalAnswerer& answerer) {
+    auto* widget = Window() ? Window()->findChild<QWidget*>(control) : nullptr;
+    ASSERT_NE(widget, nullptr) << control.toStdString();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
+    else
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
+    EXPECT_TRUE(answerer.Unexpected().isEmpty()) << "unexpected: " << answerer.Unexpected().join(", ").toStdString();
+}
+
+void FormATest::ClickOn(const QString& control) {
+    ModalAnswerer none;
+    ClickOn(control, none);
+    EXPECT_EQ(none.Answered(), 0);
+}
+
+bool FormATest::CaseLibraryShown() {
+    const bool shown = QTest::qWaitFor([] { return LoadedWorkingWindow("CaseLibrary") != nullptr; }, 2000);
+    DeleteUnloadedWindows();
+    return shown;
+}
+
+void FormATest::EnterIncome(const QString& label, const QString& typed) {
+    ModalAnswerer answerer;
+    answerer.Then(TypeAmount(typed, "Use This Amount"));
+    ClickOn(label, answerer);
+    EXPECT_EQ(answerer.Answered(), 1);
+}
+
+void FormATest::EnterChild(int row, const QString& name, const QString& dateOfBirth) {
+    ModalAnswerer answerer;
+    answerer.Then(AsUser([&](QWidget* dialog) {
+        Type(dialog, "Text" + QString::number(2 * row - 1), name);
+        Type(dialog, "Text" + QString::number(2 * row), dateOfBirth);
+        Leave(dialog);
+        ModalAnswerer::ClickButton(dialog, "Ok");
+    }));
+    ClickOn("GetChildInfoHot", answerer);
+    EXPECT_EQ(answerer.Answered(), 1);
+}
+
+void FormATest::AnswerPrompt(const QString& label, const QString& typed) {
+    ModalAnswerer answerer;
+    answerer.Then(AnswerInputBox(typed));
+    ClickOn(label, answerer);
+    EXPECT_EQ(answerer.Answered(), 1);
+}
+
+void FormATest::EnterOrdinaryCase() {
+    EnterIncome("lblPInc", "3000");
+    EnterIncome("lblDInc", "2500");
+    EnterChild(1, "Ann Doe", "01/02/2015");
+}
+
+double Amount(const QString& caption) { return CCur(caption.trimmed()).value_or(-1); }
+
+ModalAnswerer::Action AnswerInputBox(const std::optional<QString>& typed) {
+    return [typed](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr) << dialog->windowTitle().toStdString();
+        if (!typed) return ModalAnswerer::ClickButton(dialog, "Cancel");
+        edit->setText(*typed);
+        ModalAnswerer::ClickButton(dialog, "OK");
+    };
+}
+
+ModalAnswerer::Action TypeAmount(const QString& typed, const QString& button) {
+    return AsUser([typed, button](QWidget* dialog) {
+        Type(dialog, "Text1", typed);
+        ModalAnswerer::ClickButton(dialog, button);
+    });
+}
+
+}  // namespace qvr::test
