@@ -1,3 +1,4 @@
+#include "app/program_windows.h"
 #include "core/windows/program.h"
 #include "platform/desktop.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     qvr::InstallDesktopPlatform();
+    qvr::RegisterProgramWindows();
     qvr::Main();
     return application.exec();
 }

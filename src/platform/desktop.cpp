@@ -16,6 +16,7 @@ namespace {
 int ShowMessageBox(const QString& text, MessageButtons buttons, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);  // texts carry names users typed
     box.setText(text);
     if (buttons == MessageButtons::YesNo) {
         box.setIcon(QMessageBox::Question);

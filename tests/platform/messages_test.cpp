@@ -4,6 +4,7 @@
 #include "support/modal_answerer.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 namespace qvr::test {
@@ -31,6 +32,16 @@ INSTANTIATE_TEST_SUITE_P(Buttons, MessageBoxAnswers,
                          ::testing::Values(MessageCase{MessageButtons::YesNo, "Yes", vbYes},
                                            MessageCase{MessageButtons::YesNo, "No", vbNo},
                                            MessageCase{MessageButtons::OkOnly, "OK", vbOK}));
+
+TEST(MessageBox, TypedTextIsShownAsItStands) {
+    ModalAnswerer answerer;
+    answerer.Then([](QWidget* dialog) {
+        EXPECT_EQ(static_cast<QMessageBox*>(dialog)->textFormat(), Qt::PlainText);
+        ModalAnswerer::ClickButton(dialog, "OK");
+    });
+    MsgBox("Delete the case named '<b>Doe</b>'?", MessageButtons::OkOnly, "Delete Case");
+    EXPECT_EQ(answerer.Texts(), QStringList{"Delete the case named '<b>Doe</b>'?"});
+}
 
 TEST(MessageBox, ClosingAQuestionIsNeverAYes) {
     ModalAnswerer answerer;

@@ -9,6 +9,8 @@
 #include "core/windows/splash.h"
 #include "platform/program_end.h"
 
+#include <QCoreApplication>
+
 namespace qvr {
 namespace {
 
@@ -24,6 +26,8 @@ void Main() {
     RegisterCoreWindows();
     StartUp();
     if (ProgramEndRequested()) return;
+    // Message boxes without a title of their own show the program's title.
+    QCoreApplication::setApplicationName(state.ProgramShortTitle);
     MainWindow().setWindowTitle(state.ProgramShortTitle);
     ShowWorkingWindow("Splash");
 }

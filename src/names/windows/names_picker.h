@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+class QLabel;
+class QListWidget;
+
 namespace qvr {
 
 class Names : public QDialog {
@@ -13,8 +16,16 @@ public:
     ~Names() override;
 
 private:
-    struct Controls;
-    Controls* controls_;
+    void Form_Load();
+    // Lists every party after repairing the table's Nulls and selects the caller's party.
+    void BuildList();
+    // Adds the party that the caller named when its key is not in the table.
+    void AddMissingPresetName();
+    void cmdSelect_Click();
+    void cmdClear_Click();
+
+    QLabel* lblLocation;
+    QListWidget* List1;
 };
 
 }  // namespace qvr

@@ -1,0 +1,18 @@
+#include "app/program_windows.h"
+
+#include "core/frame.h"
+#include "dialogs/windows/calc_detail_registered.h"
+#include "names/windows/names_admin.h"
+#include "schedule/windows/change_table.h"
+#include "worksheet_a/windows/form_a.h"
+
+namespace qvr {
+
+void RegisterProgramWindows() {
+    RegisterWorkingWindow("FormA", MakeFormA);
+    RegisterWorkingWindow("CalcDetailRegistered", MakeCalcDetailRegistered);
+    RegisterWorkingWindow("NamesAdmin", MakeNamesAdmin);
+    RegisterWorkingWindow("ChangeTable", MakeChangeTable);
+}
+
+}  // namespace qvr

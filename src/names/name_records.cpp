@@ -1,0 +1,113 @@
+#include "names/name_records.h"
+
+#include "core/names_database.h"
+#include "core/program_state.h"
+#include "names/name_keys.h"
+
+#include <QStringView>
+
+namespace qvr {
+namespace {
+
+Value Trimmed(const Value& value) { return value ? Value(value->trimmed()) : std::nullopt; }
+
+WriteResult Refuse(const std::optional<TooLong>& found, std::optional<TooLong>* tooLong) {
+    if (tooLong) *tooLong = found;
+    return WriteResult::TooLong;
+}
+
+WriteResult Store(Recordset& names) {
+    if (names.Update()) return WriteResult::Written;
+    names.CancelUpdate();
+    return WriteResult::Failed;
+}
+
+}  // namespace
+
+bool FindNameRecord(Recordset& names, const QString& key) {
+    const QString wanted = key.trimmed();
+    if (wanted.isEmpty()) return false;
+    for (bool more = names.MoveFirst(); more && !names.IsEOF(); more = names.MoveNext())
+        if (Trimmed(names.GetValue("keynumber")) == wanted) return true;
+    return false;
+}
+
+QSet<QString> StoredNameKeys(Recordset& names) {
+    QSet<QString> keys;
+    for (bool more = names.MoveFirst(); more && !names.IsEOF(); more = names.MoveNext())
+        if (const Value key = Trimmed(names.GetValue("keynumber")); key && !key->isEmpty()) keys.insert(*key);
+    return keys;
+}
+
+int CharacterCount(const QString& text) { return int(QStringView(text).toUcs4().size()); }
+
+int ColumnWidth(const Recordset& names, const QString& column) {
+    const int index = names.FieldIndex(column);
+    if (index < 0) return 0;
+    return names.Field(index).type == dbMemo ? -1 : names.Field(index).width;
+}
+
+std::optional<TooLong> FirstTooLong(const Recordset& names, const ColumnValues& values) {
+    for (const auto& [column, value] : values) {
+        const int width = ColumnWidth(names, column);
+        if (width >= 0 && CharacterCount(value) > width) return TooLong{column, width, CharacterCount(value)};
+    }
+    return std::nullopt;
+}
+
+WriteResult WriteNameField(Recordset& names, const QString& key, const QString& column, const QString& value,
+                           std::optional<TooLong>* tooLong) {
+    if (const auto found = FirstTooLong(names, {{column, value}})) return Refuse(found, tooLong);
+    if (!FindNameRecord(names, key)) return WriteResult::NameMissing;
+    if (!names.Edit()) return WriteResult::Failed;
+    names.SetValue(column, value);
+    return Store(names);
+}
+
+WriteResult AddNameRecord(Recordset& names, const ColumnValues& values, std::optional<TooLong>* tooLong) {
+    if (const auto found = FirstTooLong(names, values)) return Refuse(found, tooLong);
+    if (!names.AddNew()) return WriteResult::Failed;
+    for (int index = 0; index < names.FieldCount(); ++index) names.SetValue(index, QString(""));
+    for (const auto& [column, value] : values) names.SetValue(column, value);
+    return Store(names);
+}
+
+WriteResult DeleteNameRecord(Recordset& names, const QString& key) {
+    if (!FindNameRecord(names, key)) return WriteResult::NameMissing;
+    return names.Delete() ? WriteResult::Written : WriteResult::Failed;
+}
+
+bool CanSave(const NewName& name) {
+    return !(name.firm ? name.firmName : name.person.last).trimmed().isEmpty();
+}
+
+ColumnValues NewNameColumns(const NewName& name) {
+    if (name.firm) {
+        const QString firm = name.firmName.trimmed();
+        return {{"firmname", firm}, {"listname", firm}, {"lastfirstmiddle", firm}};
+    }
+    const PersonName& person = name.person;
+    return {{"firstname", person.first.trimmed()}, {"middlename", person.middle.trimmed()},
+            {"Lastname", person.last.trimmed()},   {"suffix", person.suffix.trimmed()},
+            {"firmname", SortForm(person)},        {"listname", DisplayForm(person)},
+            {"lastfirstmiddle", LastFirstForm(person)}};
+}
+
+WriteResult AddNewNameRecord(Recordset& names, const NewName& name, QString* key, std::optional<TooLong>* tooLong) {
+    const QString newKey = NewNameKey(name.firm ? name.firmName : name.person.last, StoredNameKeys(names));
+    if (newKey.isEmpty()) return WriteResult::Failed;
+    ColumnValues values = NewNameColumns(name);
+    values.emplace_back("keynumber", newKey);
+    const WriteResult result = AddNameRecord(names, values, tooLong);
+    if (result == WriteResult::Written && key) *key = newKey;
+    return result;
+}
+
+bool LoadChosenName(const QString& key) {
+    FixNamesNulls();
+    if (!state.NamesRecordset || !FindNameRecord(*state.NamesRecordset, key)) return false;
+    LoadNameFields();
+    return true;
+}
+
+}  // namespace qvr

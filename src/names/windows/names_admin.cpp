@@ -1,0 +1,339 @@
+#include "names/windows/names_admin.h"
+
+#include "core/frame.h"
+#include "core/names_database.h"
+#include "core/program_state.h"
+#include "names/name_list.h"
+#include "names/name_records.h"
+#include "names/windows/add_new_name.h"
+#include "names/windows/names_window_kit.h"
+#include "platform/messages.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace qvr {
+namespace {
+
+const char kSeedKey[] = "A0000001";
+
+struct FieldSpec {
+    const char* column;
+    const char* boxName;
+};
+
+struct FieldGroup {
+    const char* heading;
+    std::vector<FieldSpec> fields;
+};
+
+// The columns that the window edits, in three columns of groups. The key is shown, not edited:
+// cases refer to their parties by it.
+const std::vector<std::vector<FieldGroup>> kFieldPanel = {
+    {{"Name",
+      {{"keynumber", "txtKeyNumber"},
+       {"firstname", "txtFirstName"},
+       {"middlename", "txtMiddleName"},
+       {"Lastname", "txtLastName"},
+       {"suffix", "txtSuffix"},
+       {"listname", "txtListName"},
+       {"firmname", "txtFirmName"},
+       {"lastfirstmiddle", "txtLastFirstMiddle"}}},
+     {"Address",
+      {{"street", "txtStreet"},
+       {"street2", "txtStreet2"},
+       {"city", "txtCity"},
+       {"namestate", "txtState"},
+       {"zipcode", "txtZipCode"},
+       {"namecounty", "txtCounty"}}}},
+    {{"Telephone and e-mail",
+      {{"wphone", "txtWorkPhone"},
+       {"hphone", "txtHomePhone"},
+       {"cphone", "txtMobilePhone"},
+       {"fphone", "txtFax"},
+       {"email", "txtEmail"},
+       {"contact", "txtContact"}}},
+     {"Personal",
+      {{"birthdate", "txtBirthDate"},
+       {"deathdate", "txtDeathDate"},
+       {"namessn", "txtSSN"},
+       {"namesex", "txtSex"},
+       {"namerace", "txtRace"},
+       {"anniversary", "txtDateMarried"},
+       {"placemarrg", "txtPlaceMarried"},
+       {"barno", "txtBarNo"}}}},
+    {{"Employment",
+      {{"employer", "txtEmployer"},
+       {"cempaddr", "txtEmployerStreet"},
+       {"cempcity", "txtEmployerCity"},
+       {"cempstate", "txtEmployerState"},
+       {"cempzip", "txtEmployerZip"},
+       {"clsalary", "txtSalary"},
+       {"startdate", "txtStartDate"}}},
+     {"Other", {{"optfield1", "txtOptField1"}, {"notes", "txtNotes"}}}},
+};
+
+QString TextOf(const QWidget* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->text();
+    return static_cast<const QPlainTextEdit*>(box)->toPlainText();
+}
+
+// A long value is shown from its beginning.
+void SetTextOf(QWidget* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else {
+        static_cast<QPlainTextEdit*>(box)->setPlainText(text);
+    }
+}
+
+QLabel* AddHeading(QWidget* parent, const QString& text) {
+    QLabel* heading = AddLabel(parent, QString(), text, MakeFont("Arial", 9.75, true));
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+    heading->setPalette(palette);
+    return heading;
+}
+
+// Leaving a box for another control of the program counts; the window losing the focus to a
+// message box or a menu does not.
+bool LeftForAnotherControl(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+QWidget* MakeNamesAdmin() { return new NamesAdmin(); }
+
+NamesAdmin::NamesAdmin(QWidget* parent) : QWidget(parent) {
+    setObjectName("NamesAdmin");
+    setWindowTitle("Names Library");
+    SetBackground(this, Qt::white);
+
+    QLabel* title = AddLabel(this, "Label1", "Names Library", MakeFont("Arial", 18, true));
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    title->setPalette(palette);
+    SetTwipsGeometry(title, 435, 225, 3900, 420);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName("List1");
+    List1->setFont(MakeFont("Arial", 9.75));
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);
+    SetTwipsGeometry(List1, 420, 825, 3900, 6750);
+    connect(List1, &QListWidget::currentRowChanged, this, &NamesAdmin::List1_Click);
+
+    QPushButton* add = AddButton(this, "cmdAddNewName", "&Add Name");
+    SetTwipsGeometry(add, 420, 7800, 1200, 375);
+    QPushButton* remove = AddButton(this, "cmdDeleteName", "&Delete Name");
+    SetTwipsGeometry(remove, 1770, 7800, 1200, 375);
+    QPushButton* save = AddButton(this, "cmdSave", "&Save");
+    SetTwipsGeometry(save, 3120, 7800, 1200, 375);
+    for (QPushButton* button : {add, remove, save}) button->setFont(MakeFont("Arial", 9));
+    connect(add, &QPushButton::clicked, this, &NamesAdmin::cmdAddNewName_Click);
+    connect(remove, &QPushButton::clicked, this, &NamesAdmin::cmdDeleteName_Click);
+    connect(save, &QPushButton::clicked, this, &NamesAdmin::cmdSave_Click);
+
+    AddFieldPanel();
+    Form_Load();
+}
+
+NamesAdmin::~NamesAdmin() {
+    for (const Field& field : fields_) field.box->removeEventFilter(this);
+}
+
+void NamesAdmin::AddFieldPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName("FieldPanel");
+    SetTwipsGeometry(panel, 4620, 780, 10800, 7395);
+    auto* columns = new QHBoxLayout(panel);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(Pixels(300));
+    const int stretches[] = {4, 3, 4};  // phones and dates need the least room
+    int stretch = 0;
+    for (const std::vector<FieldGroup>& panelColumn : kFieldPanel) {
+        auto* form = new QFormLayout;
+        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        form->setLabelAlignment(Qt::AlignLeft);
+        form->setVerticalSpacing(Pixels(45));
+        for (const FieldGroup& group : panelColumn) {
+            form->addRow(AddHeading(panel, group.heading));
+            for (const FieldSpec& spec : group.fields)
+                form->addRow(ColumnCaption(spec.column) + ":", AddBox(spec.column, spec.boxName));
+        }
+        columns->addLayout(form, stretches[stretch++]);
+    }
+}
+
+QWidget* NamesAdmin::AddBox(const QString& column, const QString& name) {
+    if (column == "keynumber") {
+        txtKeyNumber = new QLineEdit(this);
+        txtKeyNumber->setObjectName(name);
+        txtKeyNumber->setReadOnly(true);
+        txtKeyNumber->setFocusPolicy(Qt::NoFocus);
+        SetBoxColor(txtKeyNumber, QColor(0xE0, 0xE0, 0xE0));
+        return txtKeyNumber;
+    }
+    QWidget* box = column == "notes" ? static_cast<QWidget*>(new QPlainTextEdit(this)) : new QLineEdit(this);
+    box->setObjectName(name);
+    box->setFont(MakeFont("Arial", 9));
+    if (auto* notes = qobject_cast<QPlainTextEdit*>(box)) {
+        notes->setTabChangesFocus(true);
+        notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    HighlightFocus(box);
+    box->installEventFilter(this);
+    fields_.push_back({column, box, QString()});
+    return box;
+}
+
+void NamesAdmin::Form_Load() {
+    state.ActiveFormName = "NamesAdmin";
+    SetMenusEnabled({Menu::Produce, Menu::ShowHide}, false);
+    PlaceWorkingWindow(this, state.FormLeft, state.FormTop, state.FormWidth, state.FormHeight);
+    LimitFields();
+    BuildList(state.PickerKey);
+    ShowSelectedName();
+}
+
+// Each box takes as many characters as its column in the file holds.
+void NamesAdmin::LimitFields() {
+    OpenNamesTable();
+    if (!state.NamesRecordset) return;
+    for (const Field& field : fields_)
+        if (auto* line = qobject_cast<QLineEdit*>(field.box))
+            LimitCharacters(line, ColumnWidth(*state.NamesRecordset, field.column));
+}
+
+void NamesAdmin::BuildList(const QString& key, int fallbackRow) {
+    const QSignalBlocker blocker(List1);
+    List1->clear();
+    OpenNamesTable();
+    if (!state.NamesRecordset) return;
+    const QStringList items = SortedNameList(*state.NamesRecordset, NameListing::EveryKeyedRecord);
+    List1->addItems(items);
+    if (items.isEmpty()) return;
+    const int row = RowOfKey(items, key);
+    List1->setCurrentRow(row >= 0 ? row : std::clamp(fallbackRow, 0, int(items.size()) - 1));
+    List1->scrollToItem(List1->currentItem());
+}
+
+// A party deleted on another workstation since the list was built is reported, and the list as
+// it is now is shown instead.
+void NamesAdmin::ShowSelectedName() {
+    if (ShowName(SelectedKey()) || !List1->currentItem()) return;
+    ReportNameMissing();
+    BuildList(QString(), List1->currentRow());
+    ShowName(SelectedKey());
+}
+
+QString NamesAdmin::SelectedKey() {
+    const QListWidgetItem* item = List1->currentItem();
+    state.CurrentNameKey = item ? ListItemKey(item->text()) : QString();
+    return state.CurrentNameKey;
+}
+
+bool NamesAdmin::ShowName(const QString& key) {
+    shownKey_.clear();
+    FixNamesNulls();
+    const bool found = state.NamesRecordset && FindNameRecord(*state.NamesRecordset, key);
+    txtKeyNumber->setText(found ? key : QString());
+    for (Field& field : fields_) {
+        SetTextOf(field.box, found ? state.NamesRecordset->GetValue(field.column).value_or("") : QString());
+        field.shown = TextOf(field.box);
+        field.box->setEnabled(found);
+    }
+    if (found) shownKey_ = key;
+    return found;
+}
+
+void NamesAdmin::WriteField(Field& field) {
+    if (shownKey_.isEmpty() || unloading_) return;
+    const QString text = TextOf(field.box);
+    if (text == field.shown) return;
+    OpenNamesTable();
+    if (!state.NamesRecordset) {
+        ReportWriteFailed();
+        return;
+    }
+    std::optional<TooLong> tooLong;
+    const WriteResult result = WriteNameField(*state.NamesRecordset, shownKey_, field.column, text, &tooLong);
+    if (!Written(result, tooLong)) {
+        if (result != WriteResult::NameMissing) return;
+        BuildList(QString(), List1->currentRow());
+        ShowName(SelectedKey());
+        return;
+    }
+    field.shown = text;
+    if (field.column == "firmname") BuildList(shownKey_);  // the list shows the sort name
+}
+
+void NamesAdmin::WriteFocusedField() {
+    for (Field& field : fields_)
+        if (field.box == focusWidget()) WriteField(field);
+}
+
+bool NamesAdmin::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && LeftForAnotherControl(static_cast<QFocusEvent*>(event))) {
+        for (Field& field : fields_)
+            if (field.box == watched) WriteField(field);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void NamesAdmin::closeEvent(QCloseEvent* event) {
+    WriteFocusedField();
+    unloading_ = true;
+    event->accept();
+}
+
+void NamesAdmin::List1_Click() { ShowSelectedName(); }
+
+void NamesAdmin::cmdAddNewName_Click() {
+    WriteFocusedField();
+    const QString before = state.CurrentNameKey;
+    AddNewName(this).exec();
+    if (state.CurrentNameKey == before) return;
+    BuildList(state.CurrentNameKey);
+    ShowSelectedName();
+}
+
+void NamesAdmin::cmdDeleteName_Click() {
+    WriteFocusedField();
+    const QListWidgetItem* item = List1->currentItem();
+    if (!item) return;
+    if (state.CurrentNameKey == kSeedKey) {
+        MsgBox("Sorry, but this name is protected and cannot be deleted!", MessageButtons::OkOnly,
+               "Delete 'Quorvane'");
+        return;
+    }
+    const QString name = item->text().left(kListNameWidth).trimmed();
+    state.UserAnswer =
+        MsgBox("Are you sure you want to delete the name '" + name + "'?", MessageButtons::YesNo, "Delete Name");
+    if (state.UserAnswer != vbYes) return;
+    const int row = List1->currentRow();
+    OpenNamesTable();
+    const WriteResult result =
+        state.NamesRecordset ? DeleteNameRecord(*state.NamesRecordset, state.CurrentNameKey) : WriteResult::Failed;
+    Written(result, std::nullopt);
+    BuildList(QString(), row);
+    ShowName(SelectedKey());
+}
+
+// Unloading writes the box being edited.
+void NamesAdmin::cmdSave_Click() {
+    UnloadAllForms();
+    ShowWorkingWindow("CaseLibrary");
+}
+
+}  // namespace qvr
