@@ -89,8 +89,14 @@ PdfFormBuilder::PdfFormBuilder(const QString& pagePdf) : impl_(std::make_unique<
     helvetica.replaceKey("/Subtype", Name("/Type1"));
     helvetica.replaceKey("/BaseFont", Name("/Helvetica"));
     helvetica.replaceKey("/Encoding", Name("/WinAnsiEncoding"));
+    // Viewers draw check marks in ZapfDingbats under this resource name.
+    QPDFObjectHandle dingbats = QPDFObjectHandle::newDictionary();
+    dingbats.replaceKey("/Type", Name("/Font"));
+    dingbats.replaceKey("/Subtype", Name("/Type1"));
+    dingbats.replaceKey("/BaseFont", Name("/ZapfDingbats"));
     QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
     fonts.replaceKey("/Helv", impl_->pdf.makeIndirectObject(helvetica));
+    fonts.replaceKey("/ZaDb", impl_->pdf.makeIndirectObject(dingbats));
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/Font", fonts);
 
