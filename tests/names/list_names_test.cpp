@@ -171,7 +171,7 @@ TEST_F(ListNamesTest, AddingClosedWithoutSavingLeavesThePickerOpen) {
 }
 
 TEST_F(ListNamesTest, SelectWithNothingListedKeepsThePickerOpen) {
-    for (const QString& key : {"A0000001", "S1234567", "B7654321"}) DeleteStoredName(key);
+    for (const char* key : {"A0000001", "S1234567", "B7654321"}) DeleteStoredName(key);
     state.PickerKey = "S1234567";
     ListNames picker;
     picker.show();
