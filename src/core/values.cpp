@@ -415,6 +415,18 @@ QString Str(double value) {
            (exponentForm ? ExponentForm(number) : PlainForm(number));
 }
 
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ') {
+        ++first;
+    }
+    while (last > first && text[last - 1] == u' ') {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
 bool IsNumeric(const QString& text) {
     return NumericValue(text).has_value();
 }
@@ -426,6 +438,14 @@ std::optional<double> CCur(const QString& text) {
 
 double CCur(double value) {
     return Round(value, 4);
+}
+
+double AmountOf(const QString& text) {
+    return CCur(text).value_or(Val(text));
+}
+
+QString CurrencyText(double value) {
+    return TrimBlanks(Str(CCur(value)));
 }
 
 double Round(double value, int decimals) {

@@ -21,6 +21,9 @@ double Val(const QString& text);
 // "NaN".
 QString Str(double value);
 
+// The text without the blanks at either end; tabs and line breaks stay.
+QString TrimBlanks(const QString& text);
+
 // Whether a text reads as a number: blanks around it, a sign, thousands separators between
 // groups of three digits ("1,234.5"; "12,50" is no number), a decimal point, an exponent; a
 // number beyond the range of a double is none.
@@ -31,6 +34,13 @@ bool IsNumeric(const QString& text);
 std::optional<double> CCur(const QString& text);
 // A number as a currency amount: rounded half to even to four decimals.
 double CCur(double value);
+
+// The amount of a text given as an amount: its currency amount when the text reads as a number
+// (thousands separators accepted), else the number it begins with.
+double AmountOf(const QString& text);
+// A currency amount handed back as text: rounded to four decimals, no thousands separator, no
+// leading blank ("433", "41.6667", "0").
+QString CurrencyText(double value);
 
 // Rounding to a number of decimals with an exact half going to the even neighbour:
 // 2.125 -> 2.12, 2.375 -> 2.38, 12.5 -> 12, 13.5 -> 14. Works on the number's shortest decimal

@@ -39,14 +39,6 @@ const TextCell kTextCells[] = {
 
 using Line = double WorksheetAResult::*;
 
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ') ++first;
-    while (last > first && text[last - 1] == u' ') --last;
-    return text.mid(first, last - first);
-}
-
 QString Text(const CaseRecord& record, const QString& column) {
     const auto found = record.find(column);
     return found == record.end() ? QString() : found->second;

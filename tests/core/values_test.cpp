@@ -164,6 +164,45 @@ TEST(CCurTest, RoundsANumberHalfToEvenToFourDecimals) {
     EXPECT_FALSE(std::signbit(CCur(-0.00005)));
 }
 
+TEST(AmountOfTest, ReadsTheWholeAmountOrTheNumberTheTextBeginsWith) {
+    const std::vector<TextToNumber> cases = {
+        {"1,234.56", 1234.56},     {" 350 ", 350}, {"-1,000.5", -1000.5},
+        {"41.666666", 41.6667},    {"12abc", 12},  {"1,234abc", 1},
+        {"12.345678x", 12.345678}, {"abc", 0},     {"", 0},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(AmountOf(text), expected);
+    }
+}
+
+TEST(CurrencyTextTest, WritesTheAmountToFourDecimalsWithoutTheLeadingBlank) {
+    const std::vector<std::pair<double, QString>> cases = {
+        {433, "433"},          {500.0 / 12, "41.6667"},      {0, "0"},        {0.5, ".5"},
+        {-2.00015, "-2.0002"}, {1234567.891, "1234567.891"}, {1e15, "1E+15"},
+    };
+    for (const auto& [value, expected] : cases) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(CurrencyText(value), expected);
+    }
+}
+
+TEST(TrimBlanksTest, TakesOnlyBlanksFromBothEnds) {
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"", ""},
+        {"   ", ""},
+        {" a  b ", "a  b"},
+        {"O'Brien  ", "O'Brien"},
+        {"\tx\t", "\tx\t"},
+        {" x\r\n", "x\r\n"},
+        {QString::fromUtf8(" \u00fcber "), QString::fromUtf8("\u00fcber")},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(TrimBlanks(text), expected);
+    }
+}
+
 struct RoundCase {
     double value;
     int decimals;

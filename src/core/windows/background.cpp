@@ -1,7 +1,7 @@
 #include "core/windows/background.h"
 
+#include "core/database_backups.h"
 #include "core/program_state.h"
-#include "core/windows/database_backups.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"

@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "core/values.h"
 #include "core/windows/input_dialogs.h"
+#include "core/windows/window_kit.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"
 
@@ -23,9 +24,6 @@
 
 namespace qvr {
 namespace {
-
-const QColor kLightYellow(0xFF, 0xFF, 0xC0);  // &H00C0FFFF&
-const QColor kLightGrey(0xE0, 0xE0, 0xE0);    // &H00E0E0E0&
 
 const char kNoCasesTitle[] = "No Cases have been created!";
 const char kDeleteFirst[] =
@@ -130,42 +128,6 @@ QString ItemKey(const QString& item, int lastCharacters) { return item.right(las
 
 QString NamePrompt(const QString& opening) { return opening + kNamePromptTail; }
 
-QFont MakeFont(const QString& family, double points, bool bold = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTwipsGeometry(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QFont& font, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(alignment);
-    return label;
-}
-
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
-                       const QColor& color) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(font);
-    SetColor(button, QPalette::Button, color);
-    return button;
-}
-
 // An arrow that points at the "ADD CASE" button.
 QPixmap PointerPicture() {
     QPixmap picture(29, 30);
@@ -197,18 +159,12 @@ CaseLibrary::CaseLibrary(QWidget* parent) : QWidget(parent) {
 }
 
 void CaseLibrary::AddCaseList() {
-    QLabel* title = AddLabel(this, "Label1", MakeFont("Arial", 18, true), Qt::AlignHCenter | Qt::AlignTop);
-    title->setText("Case Library");
+    QLabel* title = AddLabel(this, "Label1", "Case Library", {435, 225, 6120, 420}, MakeFont("Arial", 18, true));
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetColor(title, QPalette::WindowText, Qt::red);
-    SetTwipsGeometry(title, 435, 225, 6120, 420);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName("List1");
-    List1->setFont(MakeFont("Courier New", 9.75));
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setTextElideMode(Qt::ElideNone);
+    List1 = AddListBox(this, "List1", {420, 825, 6120, 6750}, MakeFont("Courier New", 9.75));
     SetColor(List1, QPalette::Base, Qt::white);
-    SetTwipsGeometry(List1, 420, 825, 6120, 6750);
     List1->viewport()->installEventFilter(this);
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
 }
@@ -232,8 +188,9 @@ void CaseLibrary::AddButtons() {
         {"cmdAddNewCase", "&ADD CASE", bold, kLightGrey, 4590, 8355, &CaseLibrary::cmdAddNewCase_Click},
     };
     for (const auto& spec : buttons) {
-        QPushButton* button = AddButton(this, spec.name, spec.caption, spec.font, spec.color);
-        SetTwipsGeometry(button, spec.left, spec.top, 1935, 375);
+        QPushButton* button = AddButton(this, spec.name, spec.caption, {spec.left, spec.top, 1935, 375});
+        button->setFont(spec.font);
+        SetColor(button, QPalette::Button, spec.color);
         connect(button, &QPushButton::clicked, this, spec.click);
     }
     QWidget* worksheetA = findChild<QPushButton*>("cmdSelectWorksheetA");
@@ -244,29 +201,27 @@ void CaseLibrary::AddButtons() {
 }
 
 void CaseLibrary::AddWelcomePane() {
-    lblWelcome1 = AddLabel(this, "lblWelcome1", MakeFont("Arial", 18, true), Qt::AlignHCenter | Qt::AlignTop);
-    SetTwipsGeometry(lblWelcome1, 7080, 225, 8430, 420);
-    lblCaseLibraryText = AddLabel(this, "lblCaseLibraryText", MakeFont("Verdana", 9.75), Qt::AlignLeft | Qt::AlignTop);
-    SetTwipsGeometry(lblCaseLibraryText, 7080, 825, 8325, 6645);
+    lblWelcome1 = AddLabel(this, "lblWelcome1", QString(), {7080, 225, 8430, 420}, MakeFont("Arial", 18, true));
+    lblWelcome1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblCaseLibraryText =
+        AddLabel(this, "lblCaseLibraryText", QString(), {7080, 825, 8325, 6645}, MakeFont("Verdana", 9.75));
 }
 
 void CaseLibrary::AddHint() {
     Shape1 = new QWidget(this);
     Shape1->setObjectName("Shape1");
-    SetColor(Shape1, QPalette::Window, kLightYellow);
-    Shape1->setAutoFillBackground(true);
-    SetTwipsGeometry(Shape1, 7110, 7575, 8400, 1170);
-    lblMessage1 = AddLabel(this, "lblMessage1", MakeFont("Verdana", 9.75), Qt::AlignLeft | Qt::AlignTop);
-    lblMessage1->setText(
-        "To get started, click on the ADD NEW CASE button.  You will be prompted to name your new case.  Next, "
-        "click once on the button labeled SELECT CASE.  Doing so will display the form and you may begin "
-        "entering data relative the selected case.");
-    SetTwipsGeometry(lblMessage1, 7290, 7680, 8055, 990);
+    SetBackground(Shape1, kLightYellow);
+    SetTwipsGeometry(Shape1, {7110, 7575, 8400, 1170});
+    lblMessage1 = AddLabel(this, "lblMessage1",
+                           "To get started, click on the ADD NEW CASE button.  You will be prompted to name your new "
+                           "case.  Next, click once on the button labeled SELECT CASE.  Doing so will display the "
+                           "form and you may begin entering data relative the selected case.",
+                           {7290, 7680, 8055, 990}, MakeFont("Verdana", 9.75));
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setPixmap(PointerPicture());
     Image1->setAlignment(Qt::AlignCenter);
-    SetTwipsGeometry(Image1, 6705, 8325, 435, 450);
+    SetTwipsGeometry(Image1, {6705, 8325, 435, 450});
 }
 
 void CaseLibrary::Form_Load() {

@@ -1,8 +1,9 @@
 #include "core/windows/hidden_utilities.h"
 
+#include "core/database_backups.h"
 #include "core/frame.h"
 #include "core/program_state.h"
-#include "core/windows/database_backups.h"
+#include "core/windows/window_kit.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"
@@ -12,8 +13,6 @@
 namespace qvr {
 namespace {
 
-const QColor kLightYellow(0xFF, 0xFF, 0xC0);
-const QColor kLightGrey(0xE0, 0xE0, 0xE0);
 constexpr int kButtonLeft = 360;
 constexpr int kButtonWidth = 3600;
 constexpr int kButtonHeight = 450;
@@ -36,13 +35,9 @@ HiddenUtilities::HiddenUtilities(QWidget* parent) : QDialog(parent) {
 }
 
 QPushButton* HiddenUtilities::AddButton(const QString& name, const QString& caption, const QColor& color, int top) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    QPushButton* button = qvr::AddButton(this, name, caption, {kButtonLeft, top, kButtonWidth, kButtonHeight});
     button->setAutoDefault(false);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, color);
-    button->setPalette(palette);
-    button->setGeometry(Pixels(kButtonLeft), Pixels(top), Pixels(kButtonWidth), Pixels(kButtonHeight));
+    SetColor(button, QPalette::Button, color);
     return button;
 }
 

@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/program_state.h"
 #include "core/values.h"
+#include "core/windows/window_kit.h"
 #include "platform/messages.h"
 
 #include <QDate>
@@ -10,54 +11,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTime>
 
 namespace qvr {
 namespace {
-
-const QColor kLightYellow(0xFF, 0xFF, 0xC0);  // &H00C0FFFF&
-const QColor kRed(0xFF, 0x00, 0x00);
-
-QFont MakeFont(const QString& family, double points, bool bold = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTwipsGeometry(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
-void SetBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void SetClientSize(QDialog* dialog, int widthTwips, int heightTwips) {
-    dialog->setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
-    const QRect screen = dialog->screen()->availableGeometry();
-    dialog->move(screen.center() - dialog->rect().center());
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton* AddPushButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 // A maximum length of 0 means no limit, as it does for the platform's text boxes.
 int TextLimit(int maxLength) { return maxLength > 0 ? maxLength : 32767; }
@@ -70,15 +27,11 @@ QString AmountPattern() { return state.DialogFormat == "No Comma" ? "##########0
 
 PromptDialog::PromptDialog(const QString& name, const QString& acceptCaption, QWidget* parent)
     : QDialog(parent),
-      Label1(AddLabel(this, "Label1", QString(), MakeFont("Arial", 9.75))),
-      Text1(new QLineEdit(this)) {
+      Label1(AddLabel(this, "Label1", QString(), {270, 240, 5580, 915}, MakeFont("Arial", 9.75))),
+      Text1(AddTextBox(this, "Text1", {285, 1470, 5610, 360}, MakeFont("MS Sans Serif", 9.75, true))) {
     setObjectName(name);
-    SetClientSize(this, 6195, 3150);
+    CentreOnScreen(this, 6195, 3150);
     SetBackground(this, kLightYellow);
-    SetTwipsGeometry(Label1, 270, 240, 5580, 915);
-    Text1->setObjectName("Text1");
-    Text1->setFont(MakeFont("MS Sans Serif", 9.75, true));
-    SetTwipsGeometry(Text1, 285, 1470, 5610, 360);
     Command1 = AddButton("Command1", acceptCaption, 1770, 1215);
     cmdCancel = AddButton("cmdCancel", "&Cancel", 3195, 1215);
     // Enter in Text1 reaches the default button, so it accepts exactly as the button does.
@@ -89,9 +42,7 @@ PromptDialog::PromptDialog(const QString& name, const QString& acceptCaption, QW
 }
 
 QPushButton* PromptDialog::AddButton(const QString& name, const QString& caption, int left, int width) {
-    QPushButton* button = AddPushButton(this, name, caption);
-    SetTwipsGeometry(button, left, 2235, width, 390);
-    return button;
+    return qvr::AddButton(this, name, caption, {left, 2235, width, 390});
 }
 
 void PromptDialog::ShowExchange(const QString& title, const QString& prompt, const QString& value, int maxLength) {
@@ -99,7 +50,7 @@ void PromptDialog::ShowExchange(const QString& title, const QString& prompt, con
     Label1->setText(prompt);
     Text1->setMaxLength(TextLimit(maxLength));
     Text1->setText(value);
-    Text1->setSelection(0, value.trimmed().size());
+    SelectTrimmedText(Text1);
 }
 
 void PromptDialog::cmdCancel_Click() { reject(); }
@@ -145,9 +96,8 @@ void GetAmt::Command1_Click() {
 }
 
 GetDate::GetDate(QWidget* parent) : PromptDialog("GetDate", "&Ok", parent) {
-    SetTwipsGeometry(Text1, 285, 1470, 2400, 360);
-    QLabel* hint = AddLabel(this, "Label2", "MM/DD/YYYY", MakeFont("Arial", 9.75));
-    SetTwipsGeometry(hint, 2820, 1515, 2400, 300);
+    SetTwipsGeometry(Text1, {285, 1470, 2400, 360});
+    AddLabel(this, "Label2", "MM/DD/YYYY", {2820, 1515, 2400, 300}, MakeFont("Arial", 9.75));
     Command1->move(Pixels(1050), Command1->y());
     cmdCancel->move(Pixels(2400), cmdCancel->y());
     connect(AddButton("cmdToday", "&Today's Date", 3750, 1575), &QPushButton::clicked, this,
@@ -172,9 +122,8 @@ void GetDate::Command1_Click() {
 void GetDate::cmdToday_Click() { Text1->setText(FormatDate(QDate::currentDate())); }
 
 GetTime::GetTime(QWidget* parent) : PromptDialog("GetTime", "&Ok", parent) {
-    SetTwipsGeometry(Text1, 285, 1470, 2400, 360);
-    QLabel* hint = AddLabel(this, "Label2", "HH:MM", MakeFont("Arial", 9.75));
-    SetTwipsGeometry(hint, 2820, 1515, 2400, 300);
+    SetTwipsGeometry(Text1, {285, 1470, 2400, 360});
+    AddLabel(this, "Label2", "HH:MM", {2820, 1515, 2400, 300}, MakeFont("Arial", 9.75));
     Command1->move(Pixels(1050), Command1->y());
     cmdCancel->move(Pixels(2400), cmdCancel->y());
     connect(AddButton("cmdCurrentTime", "&Current Time", 3750, 1575), &QPushButton::clicked, this,
@@ -191,19 +140,17 @@ void GetTime::cmdCurrentTime_Click() { Text1->setText(QTime::currentTime().toStr
 
 GetLong::GetLong(QWidget* parent) : QDialog(parent), Text1(new QPlainTextEdit(this)) {
     setObjectName("GetLong");
-    SetClientSize(this, 8580, 4245);
+    CentreOnScreen(this, 8580, 4245);
     SetBackground(this, kLightYellow);
     setWindowTitle(state.DialogTitle);
-    QLabel* prompt = AddLabel(this, "Label1", WithColon(state.DialogPrompt), MakeFont("Arial", 9.75));
-    SetTwipsGeometry(prompt, 285, 240, 8010, 495);
+    AddLabel(this, "Label1", WithColon(state.DialogPrompt), {285, 240, 8010, 495}, MakeFont("Arial", 9.75));
     Text1->setObjectName("Text1");
     Text1->setFont(MakeFont("MS Sans Serif", 9.75, true));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SetTwipsGeometry(Text1, 285, 825, 8010, 2640);
+    SetTwipsGeometry(Text1, {285, 825, 8010, 2640});
     // Lines are kept with carriage return and line feed, as every other text of the program.
     Text1->setPlainText(QString(state.DialogValue).replace("\r\n", "\n"));
-    QPushButton* ok = AddPushButton(this, "Command1", "&Ok");
-    SetTwipsGeometry(ok, 3682, 3660, 1215, 390);
+    QPushButton* ok = AddButton(this, "Command1", "&Ok", {3682, 3660, 1215, 390});
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     Text1->setFocus();
@@ -217,38 +164,29 @@ void GetLong::done(int result) {
 producingformbox::producingformbox(QWidget* parent) : QDialog(parent) {
     setObjectName("producingformbox");
     setWindowTitle("Produce Form");
-    SetClientSize(this, 11130, 6015);
+    CentreOnScreen(this, 11130, 6015);
     SetBackground(this, Qt::white);
     const QFont notice = MakeFont("MS Sans Serif", 12, true);
-    QLabel* heading = AddLabel(this, "Label2", "Producing Form... Please Read!", MakeFont("Arial", 18, true));
-    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetTwipsGeometry(heading, 360, 240, 10440, 495);
-    QLabel* merge = AddLabel(this, "Label1",
-                             "This program merges the data you have entered about your case with the actual PDF form "
-                             "made available by the Administrative Office of the Courts.  You will need Adobe's free "
-                             "Acrobat Reader (or compatible) software program installed on this computer in order to "
-                             "display the populated PDF form.",
-                             notice);
-    SetTwipsGeometry(merge, 360, 840, 10440, 1560);
-    QLabel* wait = AddLabel(this, "Label3",
-                            "It may take 15-30 seconds to create the PDF form, based on the speed of your computer.  "
-                            "Once it is displayed on your computer's screen, it may be printed.  When you are "
-                            "finished, please be sure to CLOSE the PDF form.",
-                            notice);
-    SetTwipsGeometry(wait, 360, 2520, 10440, 1020);
+    AddLabel(this, "Label2", "Producing Form... Please Read!", {360, 240, 10440, 495}, MakeFont("Arial", 18, true))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(this, "Label1",
+             "This program merges the data you have entered about your case with the actual PDF form made available "
+             "by the Administrative Office of the Courts.  You will need Adobe's free Acrobat Reader (or compatible) "
+             "software program installed on this computer in order to display the populated PDF form.",
+             {360, 840, 10440, 1560}, notice);
+    AddLabel(this, "Label3",
+             "It may take 15-30 seconds to create the PDF form, based on the speed of your computer.  Once it is "
+             "displayed on your computer's screen, it may be printed.  When you are finished, please be sure to "
+             "CLOSE the PDF form.",
+             {360, 2520, 10440, 1020}, notice);
     QLabel* discard = AddLabel(this, "Label4",
                                "Keep in mind that any changes you make on the PDF Form itself will be discarded when "
                                "it is closed.  To make permanent changes to the database, return to this program, "
                                "make whatever changes are needed, then produce the PDF Form again.",
-                               notice);
-    QPalette red = discard->palette();
-    red.setColor(QPalette::WindowText, kRed);
-    discard->setPalette(red);
-    SetTwipsGeometry(discard, 360, 3660, 10440, 1350);
-    QPushButton* produce = AddPushButton(this, "Command1", "&Produce Form Now");
-    SetTwipsGeometry(produce, 3585, 5085, 2400, 495);
-    QPushButton* cancel = AddPushButton(this, "Command2", "&Cancel");
-    SetTwipsGeometry(cancel, 6315, 5085, 1215, 495);
+                               {360, 3660, 10440, 1350}, notice);
+    SetColor(discard, QPalette::WindowText, Qt::red);
+    QPushButton* produce = AddButton(this, "Command1", "&Produce Form Now", {3585, 5085, 2400, 495});
+    QPushButton* cancel = AddButton(this, "Command2", "&Cancel", {6315, 5085, 1215, 495});
     connect(produce, &QPushButton::clicked, this, &producingformbox::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &producingformbox::Command2_Click);
     produce->setFocus();

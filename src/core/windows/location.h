@@ -5,8 +5,6 @@
 #include <QWidget>
 
 class QComboBox;
-class QFont;
-class QLabel;
 class QPushButton;
 
 namespace qvr {
@@ -19,8 +17,6 @@ public:
     Location();
 
 private:
-    QLabel* AddLabel(const QString& name, const QString& text, const QFont& font, int left, int top, int width,
-                     int height);
     QPushButton* AddButton(const QString& name, const QString& caption, const QColor& color, int top);
     void AddStepBox(const QString& name, int left);
 

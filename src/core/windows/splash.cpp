@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "core/windows/hidden_utilities.h"
 #include "core/windows/splash_picture.h"
+#include "core/windows/window_kit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,10 +26,7 @@ Splash::Splash() {
                      Menu::Produce, Menu::ShowHide},
                     false);
     PlaceWorkingWindow(this, state.FormLeft, state.FormTop, state.FormWidth, state.FormHeight);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, kBackground);
-    setPalette(background);
-    setAutoFillBackground(true);
+    SetBackground(this, kBackground);
 
     const int pictureLeft = (width() - kSplashPictureWidth) / 2;
     const int pictureTop = 24;
@@ -52,17 +50,9 @@ Splash::Splash() {
 }
 
 QLabel* Splash::AddLabel(const QString& name, const QString& text, int pointSize, bool bold) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    QFont font("Arial");
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kPictureText);
-    label->setPalette(palette);
+    QLabel* label = qvr::AddLabel(this, name, text, MakeFont("Arial", pointSize, bold));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetColor(label, QPalette::WindowText, kPictureText);
     return label;
 }
 

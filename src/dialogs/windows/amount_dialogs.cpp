@@ -83,12 +83,12 @@ QLineEdit* OpeningAmountBox(QLineEdit* box) {
 }  // namespace
 
 GetCcare::GetCcare() : ModalForm("GetCcare", kWidth, kHeight) {
-    SetBackground(kLightYellow);
+    SetBackground(this, kLightYellow);
     setWindowTitle(state.DialogTitle);
-    AddLabel("Label2", "Enter amount paid for work related child care", kPrompt, ArialFont(9.75, true));
-    amountBox_ = OpeningAmountBox(AddTextBox("Text1", kAmountBox, ArialFont(9.75, true)));
+    AddLabel(this, "Label2", "Enter amount paid for work related child care", kPrompt, MakeFont("Arial", 9.75, true));
+    amountBox_ = OpeningAmountBox(AddTextBox(this, "Text1", kAmountBox, MakeFont("Arial", 9.75, true)));
     QPushButton* ok = AddButton("Command1", "&Ok", kButton);
-    AddLabel("Label3", kChildCareGuideline, kGuideline, ArialFont(9));
+    AddLabel(this, "Label3", kChildCareGuideline, kGuideline, MakeFont("Arial", 9));
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(amountBox_, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
 }
@@ -100,12 +100,12 @@ void GetCcare::Command1_Click() {
 
 AmountForm::AmountForm(const QString& name, int clientWidth, int clientHeight)
     : ModalForm(name, clientWidth, clientHeight) {
-    SetBackground(kLightYellow);
+    SetBackground(this, kLightYellow);
     setWindowTitle(state.DialogTitle);
 }
 
 void AmountForm::AddAmountControls(Twips box, const QString& caption, Twips button) {
-    amountBox_ = OpeningAmountBox(AddTextBox("Text1", box, ArialFont(9.75, true)));
+    amountBox_ = OpeningAmountBox(AddTextBox(this, "Text1", box, MakeFont("Arial", 9.75, true)));
     QPushButton* command = AddButton("Command1", caption, button);
     connect(command, &QPushButton::clicked, this, [this] { close(); });
     connect(amountBox_, &QLineEdit::returnPressed, this, [this] { close(); });
@@ -121,26 +121,26 @@ void AmountForm::Form_Unload() {
 }
 
 GetIns::GetIns() : AmountForm("GetIns", 9840, 6960) {
-    AddLabel("lblHealthInsuranceCost",
+    AddLabel(this, "lblHealthInsuranceCost",
              "Enter the cost of the health insurance for the children for whom support is being sought:",
-             {240, 240, 9360, 300}, ArialFont(9.75, true));
+             {240, 240, 9360, 300}, MakeFont("Arial", 9.75, true));
     AddAmountControls({240, 660, 1800, 360}, "&Done", {2220, 645, 1215, 390});
-    AddLabel("Label3", kInsuranceCost, {240, 1260, 9360, 1800}, ArialFont(9));
-    AddLabel("Label1", kUninsuredCosts, {240, 3180, 9360, 1380}, ArialFont(9));
-    AddLabel("Label2", kReasonableCoverage, {240, 4680, 9360, 2040}, ArialFont(9));
+    AddLabel(this, "Label3", kInsuranceCost, {240, 1260, 9360, 1800}, MakeFont("Arial", 9));
+    AddLabel(this, "Label1", kUninsuredCosts, {240, 3180, 9360, 1380}, MakeFont("Arial", 9));
+    AddLabel(this, "Label2", kReasonableCoverage, {240, 4680, 9360, 2040}, MakeFont("Arial", 9));
 }
 
 GetExtra::GetExtra() : AmountForm("GetExtra", kWidth, kHeight) {
-    AddLabel("Label2", "Enter amount to use for Extraordinary Expenses", kPrompt, ArialFont(9.75, true));
+    AddLabel(this, "Label2", "Enter amount to use for Extraordinary Expenses", kPrompt, MakeFont("Arial", 9.75, true));
     AddAmountControls(kAmountBox, "&Ok", kButton);
-    AddLabel("Label3", kExtraordinaryGuideline, kGuideline, ArialFont(9));
+    AddLabel(this, "Label3", kExtraordinaryGuideline, kGuideline, MakeFont("Arial", 9));
     ReformatOnLeaving();
 }
 
 GetPreEx::GetPreEx() : AmountForm("GetPreEx", kWidth, kHeight) {
-    AddLabel("Label2", "Enter amount of Pre-Existing Child Support Pmts", kPrompt, ArialFont(9.75, true));
+    AddLabel(this, "Label2", "Enter amount of Pre-Existing Child Support Pmts", kPrompt, MakeFont("Arial", 9.75, true));
     AddAmountControls(kAmountBox, "&Ok", kButton);
-    AddLabel("Label5", kPreExistingGuideline, kGuideline, ArialFont(9));
+    AddLabel(this, "Label5", kPreExistingGuideline, kGuideline, MakeFont("Arial", 9));
     ReformatOnLeaving();
 }
 

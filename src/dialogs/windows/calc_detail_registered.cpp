@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 #include "core/program_state.h"
-#include "dialogs/windows/form_kit.h"
+#include "core/windows/window_kit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,15 +10,6 @@
 
 namespace qvr {
 namespace {
-
-const QColor kPaleYellow(255, 255, 192);
-
-QFont MakeFont(const QString& family, double points, bool bold) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString WorksheetWindowOf(const QString& letter) {
     if (letter == "A") return "FormA";
@@ -45,21 +36,22 @@ CalcDetailRegistered::CalcDetailRegistered()
     Label1->setObjectName("Label1");
     Label1->setText("Double-Click anywhere on this page to return to the Worksheet");
     Label1->setFont(MakeFont("MS Sans Serif", 9.75, true));
-    SetTextColors(Label1, kPaleYellow, Qt::black);
-    Place(Label1, {-45, 15, 15585, 270});
+    SetTextColors(Label1, kLightYellow, Qt::black);
+    SetTwipsGeometry(Label1, {-45, 15, 15585, 270});
 
     Label3->setObjectName("Label3");
+    Label3->setTextFormat(Qt::PlainText);  // a case name is what the user typed
     Label3->setText(state.CurrentCaseName + "  (" + state.CasesDatabasePath.toUpper() + ")");
     Label3->setFont(MakeFont("Arial", 14.25, true));
     SetTextColors(Label3, Qt::red, Qt::white);
-    Place(Label3, {615, 900, 14625, 375});
+    SetTwipsGeometry(Label3, {615, 900, 14625, 375});
 
     // What the box shows is never read back, so it takes no typing.
     Text1->setObjectName("Text1");
     Text1->setFont(MakeFont("Courier New", 11.25, false));
     Text1->setReadOnly(true);
     Text1->setPlainText(state.ExplanationText);
-    Place(Text1, {615, 1665, 14625, 18000});
+    SetTwipsGeometry(Text1, {615, 1665, 14625, 18000});
 
     ReturnOnDoubleClick(Label1);
     ReturnOnDoubleClick(Label3);

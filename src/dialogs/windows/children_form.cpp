@@ -35,21 +35,21 @@ QLineEdit* MakeChildBox(QLineEdit* box) {
 
 ChildrenForm::ChildrenForm(const QString& name, int clientWidth, int clientHeight)
     : ModalForm(name, clientWidth, clientHeight) {
-    SetBackground(kLightYellow);
+    SetBackground(this, kLightYellow);
     setWindowTitle("Information about Children");
 }
 
 void ChildrenForm::AddHeading(const std::vector<std::pair<QString, int>>& wordsAt, int width) {
-    const QFont font = ArialFont(9.75, true);
-    AddLabel("Label1", ColumnHeading(font, wordsAt), {kNameLeft, 240, width, 300}, font)->setWordWrap(false);
+    const QFont font = MakeFont("Arial", 9.75, true);
+    AddLabel(this, "Label1", ColumnHeading(font, wordsAt), {kNameLeft, 240, width, 300}, font)->setWordWrap(false);
 }
 
 void ChildrenForm::AddChildRow(int row) {
     const int top = RowTop(row);
-    names_[row - 1] = MakeChildBox(
-        AddTextBox("Text" + QString::number(2 * row - 1), {kNameLeft, top, kNameWidth, kBoxHeight}, ArialFont(9.75)));
-    QLineEdit* date = MakeChildBox(
-        AddTextBox("Text" + QString::number(2 * row), {kDateLeft, top, kDateWidth, kBoxHeight}, ArialFont(9.75)));
+    names_[row - 1] = MakeChildBox(AddTextBox(this, "Text" + QString::number(2 * row - 1),
+                                              {kNameLeft, top, kNameWidth, kBoxHeight}, MakeFont("Arial", 9.75)));
+    QLineEdit* date = MakeChildBox(AddTextBox(this, "Text" + QString::number(2 * row),
+                                              {kDateLeft, top, kDateWidth, kBoxHeight}, MakeFont("Arial", 9.75)));
     dates_[row - 1] = date;
     OnLostFocus(date, [this, date] { CheckDate(date); });
 }

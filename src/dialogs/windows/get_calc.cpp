@@ -9,16 +9,16 @@
 namespace qvr {
 
 GetCalc::GetCalc() : ModalForm("GetCalc", 8640, 6600) {
-    SetBackground(kLightYellow);
+    SetBackground(this, kLightYellow);
     setWindowTitle("Child Support Calculation Details");
     // The explanation can be longer than any window: it scrolls rather than being cut off.
     auto* scroller = new QScrollArea(this);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
-    Place(scroller, {240, 240, 8160, 5580});
+    SetTwipsGeometry(scroller, {240, 240, 8160, 5580});
     auto* explanation = new QLabel(state.ExplanationText);
     explanation->setObjectName("Label6");
-    explanation->setFont(ArialFont(9.75));
+    explanation->setFont(MakeFont("Arial", 9.75));
     explanation->setTextFormat(Qt::PlainText);
     explanation->setWordWrap(true);
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);

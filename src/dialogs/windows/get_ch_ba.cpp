@@ -42,28 +42,30 @@ QString Share(double part, double whole) { return "(" + Str(Round(part / whole *
 }  // namespace
 
 GetChBa::GetChBa() : ModalForm("GetChBa", 8400, 6300) {
-    SetBackground(kLightYellow);
+    SetBackground(this, kLightYellow);
     setWindowTitle("Number of Overnights");
-    AddLabel("Label5", kInstructions, {240, 180, 7920, 1320}, ArialFont(9.75));
-    AddLabel("Label2", "OVERNIGHTS", {kNightsLeft, 1620, kDefendantLeft + kDefendantWidth - kNightsLeft, 300},
-             ArialFont(9.75, true))
+    AddLabel(this, "Label5", kInstructions, {240, 180, 7920, 1320}, MakeFont("Arial", 9.75));
+    AddLabel(this, "Label2", "OVERNIGHTS", {kNightsLeft, 1620, kDefendantLeft + kDefendantWidth - kNightsLeft, 300},
+             MakeFont("Arial", 9.75, true))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    const QFont headingFont = ArialFont(9.75, true);
-    AddLabel("Label1", ColumnHeading(headingFont, {{"Child's Name", 0}, {"Date of Birth", kDateLeft - kNameLeft}}),
+    const QFont headingFont = MakeFont("Arial", 9.75, true);
+    AddLabel(this, "Label1",
+             ColumnHeading(headingFont, {{"Child's Name", 0}, {"Date of Birth", kDateLeft - kNameLeft}}),
              {kNameLeft, 1920, kDateLeft + kDateWidth - kNameLeft, 300}, headingFont)
         ->setWordWrap(false);
-    AddLabel("Label3", "Plaintiff", {kNightsLeft - 120, 1920, kNightsWidth + 240, 300}, headingFont)
+    AddLabel(this, "Label3", "Plaintiff", {kNightsLeft - 120, 1920, kNightsWidth + 240, 300}, headingFont)
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    AddLabel("Label4", "Defendant", {kDefendantLeft + 240, 1920, kDefendantWidth - 240, 300}, headingFont);
+    AddLabel(this, "Label4", "Defendant", {kDefendantLeft + 240, 1920, kDefendantWidth - 240, 300}, headingFont);
     for (int row = 1; row <= 6; ++row) AddRow(row);
 
-    const QFont totalsFont = ArialFont(9.75, true);
-    plaintiffTotal_ = AddLabel("lblPTotal", "", {kNightsLeft, kTotalsTop, kNightsWidth, 300}, totalsFont);
-    defendantTotal_ = AddLabel("lblDTotal", "", {kDefendantLeft, kTotalsTop, kDefendantWidth, 300}, totalsFont);
-    plaintiffPercent_ = AddLabel("lblPPercent", "", {kNightsLeft, kTotalsTop + 300, kNightsWidth, 300}, totalsFont);
+    const QFont totalsFont = MakeFont("Arial", 9.75, true);
+    plaintiffTotal_ = AddLabel(this, "lblPTotal", "", {kNightsLeft, kTotalsTop, kNightsWidth, 300}, totalsFont);
+    defendantTotal_ = AddLabel(this, "lblDTotal", "", {kDefendantLeft, kTotalsTop, kDefendantWidth, 300}, totalsFont);
+    plaintiffPercent_ =
+        AddLabel(this, "lblPPercent", "", {kNightsLeft, kTotalsTop + 300, kNightsWidth, 300}, totalsFont);
     defendantPercent_ =
-        AddLabel("lblDPercent", "", {kDefendantLeft, kTotalsTop + 300, kDefendantWidth, 300}, totalsFont);
-    for (QLabel* total : {plaintiffTotal_, defendantTotal_}) SetTextColors(total, kRed, kLightYellow);
+        AddLabel(this, "lblDPercent", "", {kDefendantLeft, kTotalsTop + 300, kDefendantWidth, 300}, totalsFont);
+    for (QLabel* total : {plaintiffTotal_, defendantTotal_}) SetTextColors(total, Qt::red, kLightYellow);
     for (QLabel* rightAligned : {plaintiffTotal_, plaintiffPercent_})
         rightAligned->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
@@ -76,13 +78,16 @@ void GetChBa::AddRow(int row) {
     const int top = kFirstRowTop + (row - 1) * kRowStep;
     const QString n = QString::number(row);
     Row& controls = rows_[row - 1];
-    controls.name = MakeChildBox(AddTextBox("txtChild" + n, {kNameLeft, top, kNameWidth, kBoxHeight}, ArialFont(9.75)));
-    controls.date = MakeChildBox(AddTextBox("txtDOB" + n, {kDateLeft, top, kDateWidth, kBoxHeight}, ArialFont(9.75)));
-    controls.nights = AddTextBox("Text" + n, {kNightsLeft, top, kNightsWidth, kBoxHeight}, ArialFont(9.75, true));
-    SetTextColors(controls.nights, kRed, Qt::white);
+    controls.name = MakeChildBox(
+        AddTextBox(this, "txtChild" + n, {kNameLeft, top, kNameWidth, kBoxHeight}, MakeFont("Arial", 9.75)));
+    controls.date =
+        MakeChildBox(AddTextBox(this, "txtDOB" + n, {kDateLeft, top, kDateWidth, kBoxHeight}, MakeFont("Arial", 9.75)));
+    controls.nights =
+        AddTextBox(this, "Text" + n, {kNightsLeft, top, kNightsWidth, kBoxHeight}, MakeFont("Arial", 9.75, true));
+    SetTextColors(controls.nights, Qt::red, Qt::white);
     controls.nights->setAlignment(Qt::AlignRight);
-    controls.defendant = AddLabel("Label" + QString::number(21 + row), "",
-                                  {kDefendantLeft, top, kDefendantWidth, kBoxHeight}, ArialFont(9.75, true));
+    controls.defendant = AddLabel(this, "Label" + QString::number(21 + row), "",
+                                  {kDefendantLeft, top, kDefendantWidth, kBoxHeight}, MakeFont("Arial", 9.75, true));
     controls.defendant->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLineEdit* box : {controls.name, controls.date, controls.nights})
         OnLostFocus(box, [this] { ShowOvernights(); });

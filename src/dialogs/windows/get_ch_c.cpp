@@ -35,11 +35,11 @@ void GetChC::AddCustodyPair(int row) {
     auto* panel = new QFrame(this);
     panel->setObjectName("Shape" + QString::number(row));
     SetTextColors(panel, Qt::black, Qt::white);
-    Place(panel, {kPanelLeft, top - 30, kPanelWidth, kBoxHeight + 60});
-    QCheckBox* plaintiff = AddCheckBox("Check" + QString::number(2 * row - 1), "Plaintiff",
-                                       {kPanelLeft + 120, top, 1200, kBoxHeight}, ArialFont(9.75));
-    QCheckBox* defendant = AddCheckBox("Check" + QString::number(2 * row), "Defendant",
-                                       {kPanelLeft + 1380, top, 1320, kBoxHeight}, ArialFont(9.75));
+    SetTwipsGeometry(panel, {kPanelLeft, top - 30, kPanelWidth, kBoxHeight + 60});
+    QCheckBox* plaintiff = AddCheckBox(this, "Check" + QString::number(2 * row - 1), "Plaintiff",
+                                       {kPanelLeft + 120, top, 1200, kBoxHeight}, MakeFont("Arial", 9.75));
+    QCheckBox* defendant = AddCheckBox(this, "Check" + QString::number(2 * row), "Defendant",
+                                       {kPanelLeft + 1380, top, 1320, kBoxHeight}, MakeFont("Arial", 9.75));
     for (QCheckBox* box : {plaintiff, defendant}) SetTextColors(box, kFieldBlue, Qt::white);
     connect(plaintiff, &QCheckBox::clicked, this, [plaintiff, defendant] { PairRule(plaintiff, defendant); });
     connect(defendant, &QCheckBox::clicked, this, [plaintiff, defendant] { PairRule(defendant, plaintiff); });

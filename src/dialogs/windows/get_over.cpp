@@ -24,31 +24,27 @@ const QString kSpecialNote =
     "party with the least number of overnights.  If so desired, you may change the assignment of the OBLIGOR "
     "below";
 
-QRadioButton* AddOption(QWidget* parent, const QString& name, const QString& caption, Twips place) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setFont(ArialFont(9.75));
-    Place(option, place);
-    return option;
-}
-
 }  // namespace
 
 GetOver::GetOver() : ModalForm("GetOver", 6720, 5640) {
-    SetBackground(kLightYellow);
+    SetBackground(this, kLightYellow);
     setWindowTitle("Number of Overnights");
-    AddLabel("Label1", kInstruction, {240, 240, 6240, 780}, ArialFont(9.75));
-    AddLabel("Label2", "Plaintiff", {1200, 1140, 1200, 300}, ArialFont(9.75, true));
-    plaintiffNights_ = AddTextBox("Text1", {1200, 1440, 1200, 360}, ArialFont(9.75, true));
-    AddLabel("Label4", "+", {2520, 1440, 360, 360}, ArialFont(12, true));
-    AddLabel("Label3", "Defendant", {3000, 1140, 1200, 300}, ArialFont(9.75, true));
-    defendantNights_ = AddLabel("Label7", "", {3000, 1440, 1200, 360}, ArialFont(9.75, true));
-    AddLabel("Label5", "= 365", {4320, 1440, 1200, 360}, ArialFont(9.75, true));
-    AddLabel("Label8", "Special Note", {240, 2040, 6240, 300}, ArialFont(9.75, true));
-    AddLabel("Label6", kSpecialNote, {240, 2340, 6240, 1020}, ArialFont(9.75));
-    plaintiffObligor_ = AddOption(this, "Option1", "Make the Plaintiff the Obligor", {480, 3480, 5760, 300});
-    defendantObligor_ = AddOption(this, "Option2", "Make the Defendant the Obligor", {480, 3840, 5760, 300});
-    programObligor_ = AddOption(this, "Option3", "Let the program assign the Obligor", {480, 4200, 5760, 300});
+    AddLabel(this, "Label1", kInstruction, {240, 240, 6240, 780}, MakeFont("Arial", 9.75));
+    AddLabel(this, "Label2", "Plaintiff", {1200, 1140, 1200, 300}, MakeFont("Arial", 9.75, true));
+    plaintiffNights_ = AddTextBox(this, "Text1", {1200, 1440, 1200, 360}, MakeFont("Arial", 9.75, true));
+    AddLabel(this, "Label4", "+", {2520, 1440, 360, 360}, MakeFont("Arial", 12, true));
+    AddLabel(this, "Label3", "Defendant", {3000, 1140, 1200, 300}, MakeFont("Arial", 9.75, true));
+    defendantNights_ = AddLabel(this, "Label7", "", {3000, 1440, 1200, 360}, MakeFont("Arial", 9.75, true));
+    AddLabel(this, "Label5", "= 365", {4320, 1440, 1200, 360}, MakeFont("Arial", 9.75, true));
+    AddLabel(this, "Label8", "Special Note", {240, 2040, 6240, 300}, MakeFont("Arial", 9.75, true));
+    AddLabel(this, "Label6", kSpecialNote, {240, 2340, 6240, 1020}, MakeFont("Arial", 9.75));
+    const QFont optionFont = MakeFont("Arial", 9.75);
+    plaintiffObligor_ =
+        AddOptionButton(this, "Option1", "Make the Plaintiff the Obligor", {480, 3480, 5760, 300}, optionFont);
+    defendantObligor_ =
+        AddOptionButton(this, "Option2", "Make the Defendant the Obligor", {480, 3840, 5760, 300}, optionFont);
+    programObligor_ =
+        AddOptionButton(this, "Option3", "Let the program assign the Obligor", {480, 4200, 5760, 300}, optionFont);
     QPushButton* ok = AddButton("Command1", "&Ok", {2752, 4860, 1215, 390});
 
     OnLostFocus(plaintiffNights_, [this] { Text1_LostFocus(); });

@@ -34,14 +34,14 @@ QString CreditSentence(const QString& count, double children, double income, con
 }  // namespace
 
 GetResp::GetResp() : ModalForm("GetResp", 7440, 5160) {
-    SetBackground(kLightYellow);
-    AddLabel("Label2", kCountPrompt, {240, 240, 5400, 480}, ArialFont(9.75, true));
-    countBox_ = AddTextBox("Text1", {5760, 270, 960, 360}, ArialFont(9.75, true));
-    sentence_ = AddLabel("Label6", "", {240, 840, 6960, 1560}, ArialFont(9.75));
-    AddLabel("Label4", "Amount to be used on the form $", {240, 2580, 3480, 300}, ArialFont(9.75, true))
+    SetBackground(this, kLightYellow);
+    AddLabel(this, "Label2", kCountPrompt, {240, 240, 5400, 480}, MakeFont("Arial", 9.75, true));
+    countBox_ = AddTextBox(this, "Text1", {5760, 270, 960, 360}, MakeFont("Arial", 9.75, true));
+    sentence_ = AddLabel(this, "Label6", "", {240, 840, 6960, 1560}, MakeFont("Arial", 9.75));
+    AddLabel(this, "Label4", "Amount to be used on the form $", {240, 2580, 3480, 300}, MakeFont("Arial", 9.75, true))
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    creditBox_ = AddTextBox("Text2", {3840, 2550, 1560, 360}, ArialFont(9.75, true));
-    AddLabel("Label3", kGuideline, {240, 3180, 6960, 1200}, ArialFont(9, false));
+    creditBox_ = AddTextBox(this, "Text2", {3840, 2550, 1560, 360}, MakeFont("Arial", 9.75, true));
+    AddLabel(this, "Label3", kGuideline, {240, 3180, 6960, 1200}, MakeFont("Arial", 9, false));
     QPushButton* ok = AddButton("Command1", "&Ok", {3112, 4530, 1215, 390});
 
     OnLostFocus(countBox_, [this] { Text1_LostFocus(); });

@@ -38,18 +38,18 @@ const QString kExample =
 }  // namespace
 
 Income::Income() : ModalForm("Income", 7440, 5100) {
-    SetBackground(kLightYellow);
-    AddLabel("Label6", "Express Income as a Monthly Value", {240, 180, 6960, 390}, ArialFont(12, true))
+    SetBackground(this, kLightYellow);
+    AddLabel(this, "Label6", "Express Income as a Monthly Value", {240, 180, 6960, 390}, MakeFont("Arial", 12, true))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    AddLabel("Label3", kExplanation, {240, 660, 6960, 780}, ArialFont(9.75));
-    AddLabel("Label2", "Enter Amount $", {240, 1620, 1560, 360}, ArialFont(9.75, true))
+    AddLabel(this, "Label3", kExplanation, {240, 660, 6960, 780}, MakeFont("Arial", 9.75));
+    AddLabel(this, "Label2", "Enter Amount $", {240, 1620, 1560, 360}, MakeFont("Arial", 9.75, true))
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amountBox_ = AddTextBox("Text1", {1860, 1620, 1500, 360}, ArialFont(9.75, true));
-    payPeriods_ = AddComboBox("Combo1", {3480, 1620, 3720, 360}, ArialFont(9.75));
-    monthlyIncome_ = AddLabel("lblMonthlyIncome", "", {240, 2160, 6960, 360}, ArialFont(12, true));
+    amountBox_ = AddTextBox(this, "Text1", {1860, 1620, 1500, 360}, MakeFont("Arial", 9.75, true));
+    payPeriods_ = AddComboBox(this, "Combo1", {3480, 1620, 3720, 360}, MakeFont("Arial", 9.75));
+    monthlyIncome_ = AddLabel(this, "lblMonthlyIncome", "", {240, 2160, 6960, 360}, MakeFont("Arial", 12, true));
     monthlyIncome_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    AddLabel("Label5", "EXAMPLE:", {240, 2700, 1500, 300}, ArialFont(9.75, true));
-    AddLabel("Label4", kExample, {240, 3000, 6960, 1020}, ArialFont(9.75));
+    AddLabel(this, "Label5", "EXAMPLE:", {240, 2700, 1500, 300}, MakeFont("Arial", 9.75, true));
+    AddLabel(this, "Label4", kExample, {240, 3000, 6960, 1020}, MakeFont("Arial", 9.75));
     QPushButton* use = AddButton("Command1", "Use This Amount", {2820, 4320, 1800, 450});
 
     OnLostFocus(amountBox_, [this] { ConvertToMonthly(); });

@@ -24,14 +24,15 @@ const QString kNote =
 }  // namespace
 
 OverRide::OverRide() : ModalForm("OverRide", 7200, 3840) {
-    SetBackground(kLightYellow);
+    SetBackground(this, kLightYellow);
     setWindowTitle("Override Child Support Amount");
-    AddLabel("Label1", kExplanation, {240, 240, 6720, 1200}, ArialFont(9.75));
-    AddLabel("Label2", "Override Amount $", {240, 1620, 1920, 360}, ArialFont(9.75, true))
+    AddLabel(this, "Label1", kExplanation, {240, 240, 6720, 1200}, MakeFont("Arial", 9.75));
+    AddLabel(this, "Label2", "Override Amount $", {240, 1620, 1920, 360}, MakeFont("Arial", 9.75, true))
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amountBox_ = AddTextBox("Text1", {2280, 1620, 1680, 360}, ArialFont(9.75, true));
-    useAmount_ = AddCheckBox("Check1", "Use Override Amount", {4200, 1620, 2760, 360}, ArialFont(9.75, true));
-    AddLabel("Label4", kNote, {240, 2220, 6720, 780}, ArialFont(9.75, true));
+    amountBox_ = AddTextBox(this, "Text1", {2280, 1620, 1680, 360}, MakeFont("Arial", 9.75, true));
+    useAmount_ =
+        AddCheckBox(this, "Check1", "Use Override Amount", {4200, 1620, 2760, 360}, MakeFont("Arial", 9.75, true));
+    AddLabel(this, "Label4", kNote, {240, 2220, 6720, 780}, MakeFont("Arial", 9.75, true));
     QPushButton* done = AddButton("Command1", "&Done", {2992, 3180, 1215, 390});
 
     connect(done, &QPushButton::clicked, this, [this] { close(); });

@@ -1,7 +1,7 @@
 #include "dialogs/windows/print_form.h"
 
 #include "core/program_state.h"
-#include "dialogs/windows/printers.h"
+#include "platform/printers.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,26 +15,22 @@ namespace {
 QGroupBox* AddFrame(QWidget* parent, const QString& name, const QString& caption, Twips place) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
-    frame->setFont(ArialFont(9.75, true));
-    Place(frame, place);
+    frame->setFont(MakeFont("Arial", 9.75, true));
+    SetTwipsGeometry(frame, place);
     return frame;
 }
 
 QLabel* AddFrameLabel(QGroupBox* frame, const QString& name, const QString& text, Twips place) {
     auto* label = new QLabel(text, frame);
     label->setObjectName(name);
-    label->setFont(ArialFont(9.75));
+    label->setFont(MakeFont("Arial", 9.75));
     label->setWordWrap(true);
-    Place(label, place);
+    SetTwipsGeometry(label, place);
     return label;
 }
 
 QComboBox* AddFrameList(QGroupBox* frame, const QString& name, Twips place) {
-    auto* combo = new QComboBox(frame);
-    combo->setObjectName(name);
-    combo->setFont(ArialFont(9.75));
-    Place(combo, place);
-    return combo;
+    return AddComboBox(frame, name, place, MakeFont("Arial", 9.75));
 }
 
 }  // namespace

@@ -17,11 +17,7 @@ constexpr int kLabelLeft = 360;
 constexpr int kBoxLeft = 2040;
 
 QRadioButton* AddOption(QWidget* parent, const QString& name, const QString& caption, int left) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setFont(MakeFont("Arial", 9.75, true));
-    SetTwipsGeometry(option, left, 240, 1800, 360);
-    return option;
+    return AddOptionButton(parent, name, caption, {left, 240, 1800, 360}, MakeFont("Arial", 9.75, true));
 }
 
 // A box for a part of the name keeps one variable of the selected-name block up to date.
@@ -56,10 +52,8 @@ AddNewName::AddNewName(QWidget* parent)
     CentreOnScreen(this, 6195, 4380);
     SetBackground(this, kLightYellow);
 
-    QPushButton* save = AddButton(this, "cmdSave", "&Save");
-    SetTwipsGeometry(save, 1770, 3720, 1215, 390);
-    QPushButton* cancel = AddButton(this, "cmdCancel", "&Cancel");
-    SetTwipsGeometry(cancel, 3195, 3720, 1215, 390);
+    QPushButton* save = AddButton(this, "cmdSave", "&Save", {1770, 3720, 1215, 390});
+    QPushButton* cancel = AddButton(this, "cmdCancel", "&Cancel", {3195, 3720, 1215, 390});
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &AddNewName::cmdSave_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -69,15 +63,12 @@ AddNewName::AddNewName(QWidget* parent)
 }
 
 QLineEdit* AddNewName::AddNameBox(const QString& name, const QString& caption, int top) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
-    box->setFont(MakeFont("MS Sans Serif", 9.75, true));
-    SetTwipsGeometry(box, kBoxLeft, top, 3795, 360);
+    QLineEdit* box = AddTextBox(this, name, {kBoxLeft, top, 3795, 360}, MakeFont("MS Sans Serif", 9.75, true));
     HighlightFocus(box);
-    QLabel* label = AddLabel(this, "lbl" + name.mid(3), caption, MakeFont("Arial", 9.75));
+    QLabel* label =
+        AddLabel(this, "lbl" + name.mid(3), caption, {kLabelLeft, top + 45, 1620, 330}, MakeFont("Arial", 9.75));
     label->setTextFormat(Qt::AutoText);  // the & marks the box's shortcut
     label->setBuddy(box);
-    SetTwipsGeometry(label, kLabelLeft, top + 45, 1620, 330);
     return box;
 }
 

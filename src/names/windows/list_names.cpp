@@ -12,27 +12,20 @@
 
 namespace qvr {
 
-ListNames::ListNames(QWidget* parent) : QDialog(parent), List1(new QListWidget(this)) {
+ListNames::ListNames(QWidget* parent)
+    : QDialog(parent), List1(AddListBox(this, "List1", {330, 330, 5340, 6405}, MakeFont("Arial", 11.25))) {
     setObjectName("ListNames");
     setWindowTitle("Select a Name");
     CentreOnScreen(this, 6030, 7650);
     SetBackground(this, kLightYellow);
 
-    List1->setObjectName("List1");
-    List1->setFont(MakeFont("Arial", 11.25));
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setTextElideMode(Qt::ElideNone);
-    SetTwipsGeometry(List1, 330, 330, 5340, 6405);
     connect(List1, &QListWidget::currentRowChanged, this, &ListNames::List1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &ListNames::List1_DblClick);
 
-    QPushButton* select = AddButton(this, "cmdSelect", "&SELECT");
+    QPushButton* select = AddButton(this, "cmdSelect", "&SELECT", {300, 6945, 1425, 375});
     select->setFont(MakeFont("Arial", 12, true));
-    SetTwipsGeometry(select, 300, 6945, 1425, 375);
-    QPushButton* clear = AddButton(this, "cmdClear", "&No Selection");
-    SetTwipsGeometry(clear, 1972, 6945, 1635, 375);
-    QPushButton* add = AddButton(this, "cmdAddNewName", "&Add New Name");
-    SetTwipsGeometry(add, 3855, 6945, 1815, 375);
+    QPushButton* clear = AddButton(this, "cmdClear", "&No Selection", {1972, 6945, 1635, 375});
+    QPushButton* add = AddButton(this, "cmdAddNewName", "&Add New Name", {3855, 6945, 1815, 375});
     connect(select, &QPushButton::clicked, this, &ListNames::cmdSelect_Click);
     connect(clear, &QPushButton::clicked, this, &ListNames::cmdClear_Click);
     connect(add, &QPushButton::clicked, this, &ListNames::cmdAddNewName_Click);
@@ -50,14 +43,8 @@ void ListNames::BuildNameList() {
     state.BuildingList = "Y";
     List1->clear();
     OpenNamesTable();
-    const QStringList items =
-        state.NamesRecordset ? SortedNameList(*state.NamesRecordset, NameListing::NamedAndKeyed) : QStringList();
-    List1->addItems(items);
-    if (!items.isEmpty()) {
-        state.LoopIndex = std::max(RowOfKey(items, state.PickerKey), 0);
-        List1->setCurrentRow(state.LoopIndex);
-        List1->scrollToItem(List1->currentItem());
-    }
+    const int row = FillNameList(List1, NameListing::NamedAndKeyed, state.PickerKey);
+    if (row >= 0) state.LoopIndex = row;
     state.BuildingList = "N";
 }
 

@@ -98,16 +98,8 @@ void SetTextOf(QWidget* box, const QString& text) {
 
 QLabel* AddHeading(QWidget* parent, const QString& text) {
     QLabel* heading = AddLabel(parent, QString(), text, MakeFont("Arial", 9.75, true));
-    QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
-    heading->setPalette(palette);
+    SetColor(heading, QPalette::WindowText, PaletteColor(4));
     return heading;
-}
-
-// Leaving a box for another control of the program counts; the window losing the focus to a
-// message box or a menu does not.
-bool LeftForAnotherControl(const QFocusEvent* event) {
-    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 
 }  // namespace
@@ -119,26 +111,15 @@ NamesAdmin::NamesAdmin(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Names Library");
     SetBackground(this, Qt::white);
 
-    QLabel* title = AddLabel(this, "Label1", "Names Library", MakeFont("Arial", 18, true));
-    QPalette palette = title->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    title->setPalette(palette);
-    SetTwipsGeometry(title, 435, 225, 3900, 420);
+    QLabel* title = AddLabel(this, "Label1", "Names Library", {435, 225, 3900, 420}, MakeFont("Arial", 18, true));
+    SetColor(title, QPalette::WindowText, Qt::red);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName("List1");
-    List1->setFont(MakeFont("Arial", 9.75));
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setTextElideMode(Qt::ElideNone);
-    SetTwipsGeometry(List1, 420, 825, 3900, 6750);
+    List1 = AddListBox(this, "List1", {420, 825, 3900, 6750}, MakeFont("Arial", 9.75));
     connect(List1, &QListWidget::currentRowChanged, this, &NamesAdmin::List1_Click);
 
-    QPushButton* add = AddButton(this, "cmdAddNewName", "&Add Name");
-    SetTwipsGeometry(add, 420, 7800, 1200, 375);
-    QPushButton* remove = AddButton(this, "cmdDeleteName", "&Delete Name");
-    SetTwipsGeometry(remove, 1770, 7800, 1200, 375);
-    QPushButton* save = AddButton(this, "cmdSave", "&Save");
-    SetTwipsGeometry(save, 3120, 7800, 1200, 375);
+    QPushButton* add = AddButton(this, "cmdAddNewName", "&Add Name", {420, 7800, 1200, 375});
+    QPushButton* remove = AddButton(this, "cmdDeleteName", "&Delete Name", {1770, 7800, 1200, 375});
+    QPushButton* save = AddButton(this, "cmdSave", "&Save", {3120, 7800, 1200, 375});
     for (QPushButton* button : {add, remove, save}) button->setFont(MakeFont("Arial", 9));
     connect(add, &QPushButton::clicked, this, &NamesAdmin::cmdAddNewName_Click);
     connect(remove, &QPushButton::clicked, this, &NamesAdmin::cmdDeleteName_Click);
@@ -155,7 +136,7 @@ NamesAdmin::~NamesAdmin() {
 void NamesAdmin::AddFieldPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName("FieldPanel");
-    SetTwipsGeometry(panel, 4620, 780, 10800, 7395);
+    SetTwipsGeometry(panel, {4620, 780, 10800, 7395});
     auto* columns = new QHBoxLayout(panel);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(Pixels(300));
@@ -181,7 +162,7 @@ QWidget* NamesAdmin::AddBox(const QString& column, const QString& name) {
         txtKeyNumber->setObjectName(name);
         txtKeyNumber->setReadOnly(true);
         txtKeyNumber->setFocusPolicy(Qt::NoFocus);
-        SetBoxColor(txtKeyNumber, QColor(0xE0, 0xE0, 0xE0));
+        SetBoxColor(txtKeyNumber, kLightGrey);
         return txtKeyNumber;
     }
     QWidget* box = column == "notes" ? static_cast<QWidget*>(new QPlainTextEdit(this)) : new QLineEdit(this);
@@ -219,13 +200,7 @@ void NamesAdmin::BuildList(const QString& key, int fallbackRow) {
     const QSignalBlocker blocker(List1);
     List1->clear();
     OpenNamesTable();
-    if (!state.NamesRecordset) return;
-    const QStringList items = SortedNameList(*state.NamesRecordset, NameListing::EveryKeyedRecord);
-    List1->addItems(items);
-    if (items.isEmpty()) return;
-    const int row = RowOfKey(items, key);
-    List1->setCurrentRow(row >= 0 ? row : std::clamp(fallbackRow, 0, int(items.size()) - 1));
-    List1->scrollToItem(List1->currentItem());
+    FillNameList(List1, NameListing::EveryKeyedRecord, key, fallbackRow);
 }
 
 // A party deleted on another workstation since the list was built is reported, and the list as

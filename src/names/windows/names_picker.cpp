@@ -11,34 +11,17 @@
 #include <QPushButton>
 
 namespace qvr {
-namespace {
-
-QListWidget* AddList(QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName("List1");
-    list->setFont(MakeFont("Arial", 9.75));
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setTextElideMode(Qt::ElideNone);
-    return list;
-}
-
-}  // namespace
-
 Names::Names(QWidget* parent)
     : QDialog(parent),
-      lblLocation(AddLabel(this, "lblLocation", QString(), MakeFont("Arial", 8))),
-      List1(AddList(this)) {
+      lblLocation(AddLabel(this, "lblLocation", QString(), {150, 120, 4245, 720}, MakeFont("Arial", 8))),
+      List1(AddListBox(this, "List1", {150, 900, 4245, 3780}, MakeFont("Arial", 9.75))) {
     setObjectName("Names");
     CentreOnScreen(this, 4545, 5460);
     SetBackground(this, kLightYellow);
-    SetTwipsGeometry(lblLocation, 150, 120, 4245, 720);
-    SetTwipsGeometry(List1, 150, 900, 4245, 3780);
 
-    QPushButton* select = AddButton(this, "cmdSelect", "SELECT NAME");
+    QPushButton* select = AddButton(this, "cmdSelect", "SELECT NAME", {150, 4860, 2040, 420});
     select->setFont(MakeFont("Arial", 9, true));
-    SetTwipsGeometry(select, 150, 4860, 2040, 420);
-    QPushButton* clear = AddButton(this, "cmdClear", "&No Selection");
-    SetTwipsGeometry(clear, 2355, 4860, 2040, 420);
+    QPushButton* clear = AddButton(this, "cmdClear", "&No Selection", {2355, 4860, 2040, 420});
     connect(select, &QPushButton::clicked, this, &Names::cmdSelect_Click);
     connect(clear, &QPushButton::clicked, this, &Names::cmdClear_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &Names::cmdSelect_Click);
@@ -61,12 +44,7 @@ void Names::Form_Load() {
 void Names::BuildList() {
     List1->clear();
     FixNamesNulls();
-    if (!state.NamesRecordset) return;
-    const QStringList items = SortedNameList(*state.NamesRecordset, NameListing::EveryKeyedRecord);
-    List1->addItems(items);
-    if (items.isEmpty()) return;
-    List1->setCurrentRow(std::max(RowOfKey(items, state.PickerKey), 0));
-    List1->scrollToItem(List1->currentItem());
+    FillNameList(List1, NameListing::EveryKeyedRecord, state.PickerKey);
 }
 
 // A party stored with a case but gone from the table comes back under its key, so that the

@@ -1,15 +1,13 @@
 #include "names/windows/names_window_kit.h"
 
-#include "core/frame.h"
+#include "core/program_state.h"
 #include "platform/messages.h"
 
-#include <QDialog>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
+#include <QListWidget>
 #include <QValidator>
+#include <algorithm>
 #include <map>
 
 namespace qvr {
@@ -94,52 +92,14 @@ void ReportTooLong(const std::optional<TooLong>& tooLong) {
 
 }  // namespace
 
-QFont MakeFont(const QString& family, double points, bool bold) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTwipsGeometry(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
-void SetBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-// A disabled box keeps the style's look.
-void SetBoxColor(QWidget* box, const QColor& color) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Active, QPalette::Base, color);
-    palette.setColor(QPalette::Inactive, QPalette::Base, color);
-    box->setPalette(palette);
-}
-
-void CentreOnScreen(QDialog* dialog, int widthTwips, int heightTwips) {
-    dialog->setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
-    const QRect screen = dialog->screen()->availableGeometry();
-    dialog->move(screen.center() - dialog->rect().center());
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
+int FillNameList(QListWidget* list, NameListing listing, const QString& key, int fallbackRow) {
+    const QStringList items = state.NamesRecordset ? SortedNameList(*state.NamesRecordset, listing) : QStringList();
+    list->addItems(items);
+    if (items.isEmpty()) return -1;
+    const int row = RowOfKey(items, key);
+    list->setCurrentRow(row >= 0 ? row : std::clamp(fallbackRow, 0, int(items.size()) - 1));
+    list->scrollToItem(list->currentItem());
+    return list->currentRow();
 }
 
 void HighlightFocus(QWidget* box) {

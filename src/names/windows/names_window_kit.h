@@ -1,35 +1,25 @@
 #pragma once
-// What the names windows share: layout in twips, fonts and colours, the focus highlight of their
-// text boxes, the limit of a box to its column, and the messages about a write that failed.
+// What the names windows share besides the window kit: their lists of names, the focus
+// highlight of their text boxes, the limit of a box to its column, and the messages about a write
+// that failed.
 
+#include "core/windows/window_kit.h"
+#include "names/name_list.h"
 #include "names/name_records.h"
 
-#include <QColor>
-#include <QFont>
 #include <QString>
 #include <optional>
 
-class QDialog;
-class QLabel;
 class QLineEdit;
-class QPushButton;
+class QListWidget;
 class QWidget;
 
 namespace qvr {
 
-inline const QColor kLightYellow{0xFF, 0xFF, 0xC0};  // &H00C0FFFF&
-
-QFont MakeFont(const QString& family, double points, bool bold = false);
-void SetTwipsGeometry(QWidget* widget, int left, int top, int width, int height);
-void SetBackground(QWidget* widget, const QColor& color);
-// A text box's own colour (the part the text is written on).
-void SetBoxColor(QWidget* box, const QColor& color);
-
-// Gives a dialog a fixed client size and puts it in the middle of the screen.
-void CentreOnScreen(QDialog* dialog, int widthTwips, int heightTwips);
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font);
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption);
+// Adds the names of state.NamesRecordset (none when the table could not be opened) to the
+// emptied list and selects the row of `key`, or else the row nearest to `fallbackRow`; returns
+// the row selected, -1 when nothing is listed.
+int FillNameList(QListWidget* list, NameListing listing, const QString& key, int fallbackRow = 0);
 
 // The box turns light yellow while it has the focus and white when it loses it.
 void HighlightFocus(QWidget* box);

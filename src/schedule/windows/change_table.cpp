@@ -11,13 +11,13 @@
 #include "core/frame.h"
 #include "core/program_state.h"
 #include "core/values.h"
+#include "core/windows/window_kit.h"
 #include "platform/messages.h"
 
 namespace qvr {
 namespace {
 
 constexpr const char* kTitle = "Schedule of Basic Support Obligations";
-const QColor kTitleColor(0x00, 0x00, 0x80);
 
 constexpr int kGridLeft = 240;
 constexpr int kGridTop = 1320;
@@ -27,23 +27,6 @@ constexpr int kBoxLeft = 12720;
 constexpr int kBoxWidth = 1500;
 constexpr int kLineTop = 3000;
 constexpr int kLineStep = 480;
-
-QFont ArialFont(double points, bool bold = false) {
-    QFont font("Arial");
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTwipsGeometry(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
 
 QString Children(int count) { return count == 1 ? QString("1 child") : QString("%1 children").arg(count); }
 QString ChildrenCaption(int count) { return count == 1 ? QString("1 Child") : QString("%1 Children").arg(count); }
@@ -70,21 +53,20 @@ QTableWidgetItem* Cell(const QString& text) {
 ChangeTable::ChangeTable() {
     setObjectName("ChangeTable");
     SetFrameBackgroundColor(15);
-    SetColor(this, QPalette::Window, PaletteColor(15));
-    setAutoFillBackground(true);
+    SetBackground(this, PaletteColor(15));
     PlaceWorkingWindow(this, 0, 0, state.FormWidth, state.FormHeight);
-    setFont(ArialFont(9.75));
+    setFont(MakeFont("Arial", 9.75));
 
     auto* title = new QLabel("Schedule of Basic Child Support Obligations", this);
     title->setObjectName("lblTitle");
-    title->setFont(ArialFont(14, true));
+    title->setFont(MakeFont("Arial", 14, true));
     title->setAlignment(Qt::AlignCenter);
-    SetColor(title, QPalette::WindowText, kTitleColor);
-    SetTwipsGeometry(title, 0, 150, state.FormWidth, 450);
+    SetColor(title, QPalette::WindowText, kNavy);
+    SetTwipsGeometry(title, {0, 150, state.FormWidth, 450});
     auto* shadedArea = new QLabel(ShadedAreaText(), this);
     shadedArea->setObjectName("lblShadedArea");
     shadedArea->setWordWrap(true);
-    SetTwipsGeometry(shadedArea, kGridLeft, 660, state.FormWidth - 2 * kGridLeft, 600);
+    SetTwipsGeometry(shadedArea, {kGridLeft, 660, state.FormWidth - 2 * kGridLeft, 600});
 
     BuildGrid();
     BuildLineEditor();
@@ -106,16 +88,16 @@ void ChangeTable::BuildGrid() {
     grdSchedule->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdSchedule->setSelectionMode(QAbstractItemView::SingleSelection);
     grdSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SetTwipsGeometry(grdSchedule, kGridLeft, kGridTop, kEditorLeft - kGridLeft - 360,
-                     state.FormHeight - kGridTop - 240);
+    SetTwipsGeometry(grdSchedule,
+                     {kGridLeft, kGridTop, kEditorLeft - kGridLeft - 360, state.FormHeight - kGridTop - 240});
     connect(grdSchedule, &QTableWidget::currentCellChanged, this, &ChangeTable::grdSchedule_CurrentCellChanged);
 }
 
 void ChangeTable::BuildLineEditor() {
     auto* heading = new QLabel("Change a Line", this);
     heading->setObjectName("lblEditor");
-    heading->setFont(ArialFont(11, true));
-    SetTwipsGeometry(heading, kEditorLeft, kGridTop, kEditorWidth, 330);
+    heading->setFont(MakeFont("Arial", 11, true));
+    SetTwipsGeometry(heading, {kEditorLeft, kGridTop, kEditorWidth, 330});
     auto* help = new QLabel(QString("Click a line of the schedule, change its amounts and click Save Line. Amounts "
                                     "are whole dollars: digits only, up to %1, without cents, commas or a dollar "
                                     "sign.")
@@ -123,30 +105,28 @@ void ChangeTable::BuildLineEditor() {
                             this);
     help->setObjectName("lblEditorHelp");
     help->setWordWrap(true);
-    SetTwipsGeometry(help, kEditorLeft, 1700, kEditorWidth, 1200);
+    SetTwipsGeometry(help, {kEditorLeft, 1700, kEditorWidth, 1200});
 
     auto* incomeCaption = new QLabel("Income:", this);
-    SetTwipsGeometry(incomeCaption, kEditorLeft, kLineTop + 30, kBoxLeft - kEditorLeft, 330);
+    SetTwipsGeometry(incomeCaption, {kEditorLeft, kLineTop + 30, kBoxLeft - kEditorLeft, 330});
     lblIncome = new QLabel(this);
     lblIncome->setObjectName("lblIncome");
     lblIncome->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblIncome->setFrameShape(QFrame::StyledPanel);
     lblIncome->setFrameShadow(QFrame::Sunken);
-    SetTwipsGeometry(lblIncome, kBoxLeft, kLineTop, kBoxWidth, 390);
+    SetTwipsGeometry(lblIncome, {kBoxLeft, kLineTop, kBoxWidth, 390});
 
     for (int n = 0; n < 6; ++n) {
         const int top = kLineTop + (n + 1) * kLineStep;
         auto* caption = new QLabel(ChildrenCaption(n + 1) + ":", this);
-        SetTwipsGeometry(caption, kEditorLeft, top + 30, kBoxLeft - kEditorLeft, 330);
+        SetTwipsGeometry(caption, {kEditorLeft, top + 30, kBoxLeft - kEditorLeft, 330});
         txtChild[n] = new QLineEdit(this);
         txtChild[n]->setObjectName(QString("txtChild%1").arg(n + 1));
         txtChild[n]->setAlignment(Qt::AlignRight);
-        SetTwipsGeometry(txtChild[n], kBoxLeft, top, kBoxWidth, 390);
+        SetTwipsGeometry(txtChild[n], {kBoxLeft, top, kBoxWidth, 390});
         connect(txtChild[n], &QLineEdit::returnPressed, this, &ChangeTable::cmdSave_Click);
     }
-    cmdSave = new QPushButton("Save Line", this);
-    cmdSave->setObjectName("cmdSave");
-    SetTwipsGeometry(cmdSave, kBoxLeft, kLineTop + 7 * kLineStep + 120, kBoxWidth, 450);
+    cmdSave = AddButton(this, "cmdSave", "Save Line", {kBoxLeft, kLineTop + 7 * kLineStep + 120, kBoxWidth, 450});
     connect(cmdSave, &QPushButton::clicked, this, &ChangeTable::cmdSave_Click);
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/program_state.h"
+#include "core/windows/window_kit.h"
 #include "platform/messages.h"
 #include "schedule/schedule_text.h"
 
@@ -49,13 +50,6 @@ QString Example() {
     return heading + lines;
 }
 
-QLabel* AddLabel(QLayout* layout, const QString& name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    layout->addWidget(label);
-    return label;
-}
-
 }  // namespace
 
 CreateTableDatabase::CreateTableDatabase() : Text1(new QPlainTextEdit) {
@@ -64,9 +58,10 @@ CreateTableDatabase::CreateTableDatabase() : Text1(new QPlainTextEdit) {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     auto* layout = new QVBoxLayout(this);
-    AddLabel(layout, "Label1", Instructions())->setWordWrap(true);
-    QLabel* example = AddLabel(layout, "Label2", Example());
-    example->setFont(fixed);
+    layout->addWidget(AddLabel(this, "Label1", Instructions(), font()));
+    QLabel* example = AddLabel(this, "Label2", Example(), fixed);
+    example->setWordWrap(false);
+    layout->addWidget(example);
     // Indented as far as the text box's first column, so that the pasted columns line up under it.
     example->setContentsMargins(Text1->frameWidth() + static_cast<int>(Text1->document()->documentMargin()), 0, 0, 0);
     Text1->setObjectName("Text1");
@@ -76,10 +71,8 @@ CreateTableDatabase::CreateTableDatabase() : Text1(new QPlainTextEdit) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* cmdImport = new QPushButton("Replace Schedule");
-    cmdImport->setObjectName("cmdImport");
-    auto* cmdClose = new QPushButton("Close");
-    cmdClose->setObjectName("cmdClose");
+    QPushButton* cmdImport = AddButton(this, "cmdImport", "Replace Schedule");
+    QPushButton* cmdClose = AddButton(this, "cmdClose", "Close");
     buttons->addWidget(cmdImport);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);

@@ -3,7 +3,7 @@
 #include "core/cases_database.h"
 #include "core/program_state.h"
 #include "core/values.h"
-#include "dialogs/windows/form_kit.h"
+#include "core/windows/window_kit.h"
 #include "dialogs/windows/get_ch_a.h"
 #include "dialogs/windows/override_dialog.h"
 #include "platform/messages.h"
@@ -28,8 +28,6 @@ constexpr int kStripHeight = 24;  // the case-name strip above the picture
 
 const QColor kCellText(0, 0, 160);
 const QColor kNoticeRed(192, 0, 0);
-const QColor kStripColor(0xFF, 0xFF, 0xC0);
-const QColor kButtonColor(0xE0, 0xE0, 0xE0);
 
 const char kCancelOverride[] = "CANCEL OVERRIDE";
 const char kCaseGoneTitle[] = "Case Not Found";
@@ -69,12 +67,6 @@ QRect ButtonPlace(const CourtFormLayout& form, int column, int columns) {
     return QRect(above.left() + column * (width + gap), above.bottom() + 3, width, below.top() - above.bottom() - 6);
 }
 
-void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
 Qt::CheckState CheckStateOf(int value) {
     if (value == 1) return Qt::Checked;
     if (value == 2) return Qt::PartiallyChecked;
@@ -94,7 +86,7 @@ int ValueOf(const QCheckBox* box) {
 
 // The amount line 4 shows: the whole amount when it is written with thousands separators.
 double ShownAmount(const QString& caption) {
-    if (caption.indexOf(',') >= 1) return CCur(caption).value_or(Val(caption));
+    if (caption.indexOf(',') >= 1) return AmountOf(caption);
     return Val(caption);
 }
 
@@ -115,8 +107,7 @@ QWidget* MakeFormA() { return new FormA(); }
 FormA::FormA(QWidget* parent) : QWidget(parent) {
     setObjectName("FormA");
     setWindowTitle("Worksheet A, Child Support Obligation, Sole Custody");
-    SetColor(this, QPalette::Window, Qt::white);
-    setAutoFillBackground(true);
+    SetBackground(this, Qt::white);
     BuildControls();
     ConnectEditors();
     Form_Load();
@@ -126,10 +117,9 @@ void FormA::BuildControls() {
     lblSelectedCaseName = new QLabel(this);
     lblSelectedCaseName->setObjectName("lblSelectedCaseName");
     lblSelectedCaseName->setTextFormat(Qt::PlainText);
-    lblSelectedCaseName->setFont(ArialFont(9, true));
+    lblSelectedCaseName->setFont(MakeFont("Arial", 9, true));
     lblSelectedCaseName->setIndent(8);
-    lblSelectedCaseName->setAutoFillBackground(true);
-    SetColor(lblSelectedCaseName, QPalette::Window, kStripColor);
+    SetBackground(lblSelectedCaseName, kLightYellow);
     lblSelectedCaseName->setGeometry(0, 0, 1000, kStripHeight);
 
     auto* Image1 = new QLabel(this);
@@ -155,8 +145,7 @@ void FormA::BuildControls() {
     AddNotice("lblDStatus", form.Area("lblDStatus")->rect, 7, kNoticeRed, Qt::AlignCenter)->setText("OBLIGOR");
     // A banner over both shaded cells, so that the rule between them does not cross its words.
     QLabel* warning = AddNotice("lblWarning", form.Area("lblWarning")->rect, 7.5, Qt::red, Qt::AlignCenter);
-    warning->setAutoFillBackground(true);
-    SetColor(warning, QPalette::Window, Qt::white);
+    SetBackground(warning, Qt::white);
     QLabel* overrideNotice =
         AddNotice("lblOverrideWarning", form.Area("lblOverrideWarning")->rect, 7, Qt::red, Qt::AlignCenter);
     overrideNotice->setText("Using Override Amount");
@@ -182,7 +171,7 @@ QLabel* FormA::AddCell(const QString& name, const QRectF& points, Qt::Alignment 
     auto* cell = new QLabel(this);
     cell->setObjectName(name);
     cell->setTextFormat(Qt::PlainText);
-    cell->setFont(ArialFont(9));
+    cell->setFont(MakeFont("Arial", 9));
     cell->setAlignment(alignment);
     cell->setContentsMargins(2, 0, 2, 0);
     cell->setAutoFillBackground(true);
@@ -195,12 +184,8 @@ QLabel* FormA::AddCell(const QString& name, const QRectF& points, Qt::Alignment 
 
 QLabel* FormA::AddNotice(const QString& name, const QRectF& points, double fontPoints, const QColor& color,
                          Qt::Alignment alignment) {
-    auto* notice = new QLabel(this);
-    notice->setObjectName(name);
-    notice->setTextFormat(Qt::PlainText);
-    notice->setFont(ArialFont(fontPoints, true));
+    QLabel* notice = qvr::AddLabel(this, name, QString(), MakeFont("Arial", fontPoints, true));
     notice->setAlignment(alignment);
-    notice->setWordWrap(true);
     SetColor(notice, QPalette::WindowText, color);
     notice->setGeometry(ToPixels(points));
     labels_[name] = notice;
@@ -222,10 +207,9 @@ QCheckBox* FormA::AddCheckBox(const QString& name, const QRectF& points) {
 
 QPushButton* FormA::AddButton(const QString& name, const QString& caption, const QRect& place,
                               void (FormA::*handler)()) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setFont(ArialFont(8, true));
-    SetColor(button, QPalette::Button, kButtonColor);
+    QPushButton* button = qvr::AddButton(this, name, caption);
+    button->setFont(MakeFont("Arial", 8, true));
+    SetColor(button, QPalette::Button, kLightGrey);
     button->setGeometry(place);
     connect(button, &QPushButton::clicked, this, handler);
     return button;

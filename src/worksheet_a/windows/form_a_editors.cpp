@@ -109,20 +109,8 @@ const FormA::PartyEntry kPlaintiff{"lblName1Name", "Select Name of Plaintiff", "
 const FormA::PartyEntry kDefendant{"lblName2Name", "Select Name of Defendant", "name2name", "name2number",
                                    "name2field"};
 
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ') ++first;
-    while (last > first && text[last - 1] == u' ') --last;
-    return text.mid(first, last - first);
-}
-
 // An amount as the case record keeps it: rounded to four decimals, in the number-to-text form.
 QString StoredAmount(double value) { return Str(CCur(value)); }
-
-// A text given as a currency amount: thousands separators accepted; a text that is no number
-// counts by the number it begins with.
-double CurrencyAmount(const QString& text) { return CCur(text).value_or(CCur(Val(text))); }
 
 // The starting value of an amount dialog: the amount when there is one.
 QString StartingAmount(double value, const QString& none) { return value > 0 ? TrimBlanks(Str(value)) : none; }
@@ -222,7 +210,7 @@ void FormA::EditIncome(const AmountEntry& entry) {
     state.DialogTitle = entry.title;
     state.DialogPrompt = entry.prompt;
     entry.showDialog();
-    income = CurrencyAmount(Format(state.DialogValue, "##,##0.00"));
+    income = CCur(AmountOf(Format(state.DialogValue, "##,##0.00")));
     if (WriteColumns({{entry.column, StoredAmount(income)}})) CalculateWorksheet();
 }
 
@@ -243,7 +231,7 @@ void FormA::EditOtherChildren(const OtherChildrenEntry& entry) {
     state.DialogIncome = TrimBlanks(Str(state.*entry.income));
     ShowModal<GetResp>();
     const double children = Val(state.DialogValue);
-    const double credit = TrimBlanks(state.DialogValue2).isEmpty() ? 0 : CurrencyAmount(state.DialogValue2);
+    const double credit = TrimBlanks(state.DialogValue2).isEmpty() ? 0 : CCur(AmountOf(state.DialogValue2));
     state.*entry.count = children;
     state.*entry.credit = credit;
     if (WriteColumns({{entry.creditColumn, StoredAmount(credit)}, {entry.countColumn, StoredAmount(children)}}))

@@ -8,7 +8,7 @@
 #include "dialogs/windows/income.h"
 #include "dialogs/windows/override_dialog.h"
 #include "dialogs/windows/print_form.h"
-#include "dialogs/windows/printers.h"
+#include "platform/printers.h"
 
 #include "core/program_state.h"
 #include "dialog_driver.h"

@@ -2,7 +2,7 @@
 
 #include "core/program_state.h"
 #include "dialog_driver.h"
-#include "dialogs/windows/printers.h"
+#include "platform/printers.h"
 #include "support/temp_drive.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "core/windows/database_backups.h"
+#include "core/database_backups.h"
 
 #include "core/cases_database.h"
 #include "core/program_state.h"

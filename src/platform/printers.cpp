@@ -1,4 +1,4 @@
-#include "dialogs/windows/printers.h"
+#include "platform/printers.h"
 
 #include <QPrinterInfo>
 
