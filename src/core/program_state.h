@@ -3,6 +3,7 @@
 // `state`; each member carries the name the rest of the program knows it by. Every member not
 // given a start value by start-up starts empty.
 
+#include "core/calculation_variables.h"
 #include "platform/database.h"
 
 #include <QString>
@@ -10,7 +11,8 @@
 
 namespace qvr {
 
-struct ProgramState {
+// The worksheet calculation variables come from CalculationVariables.
+struct ProgramState : CalculationVariables {
     // Window placement, in twips.
     int FormLeft = 0;
     int FormTop = 0;
@@ -110,22 +112,7 @@ struct ProgramState {
     double ShadedAreaLimit4 = 0, ShadedAreaLimit5 = 0, ShadedAreaLimit6 = 0;
     double ShadedAreaLimit(int children) const;  // children from 1 to 6
 
-    // Worksheet calculation variables.
-    double PInc = 0, PPre = 0, PResp = 0, POC = 0;
-    double DInc = 0, DPre = 0, DResp = 0, DOC = 0;
-    double PLine2 = 0, DLine2 = 0, CLine2 = 0;
-    double PLine3 = 0, DLine3 = 0;
-    double CLine4 = 0;
-    double PLine5a = 0, PLine5b = 0, PLine5c = 0, PLine5d = 0;
-    double DLine5a = 0, DLine5b = 0, DLine5c = 0, DLine5d = 0;
-    double CLine6 = 0;
-    double PLine7 = 0, DLine7 = 0, PLine8 = 0, DLine8 = 0, PLine9 = 0, DLine9 = 0;
-    int NumChildren = 0;
-    QString Obligor;
-    QString MinimumOrder;
-    QString ShadedAreaFlag;
-    double Line4Income = 0;
-    double LookupIncome = 0, LookupChildren = 0, LookupResult = 0;
+    // What the schedule walk of the last lookup found.
     double LowerRowIncome = 0, LowerRowAmount = 0, UpperRowIncome = 0, UpperRowAmount = 0;
 
     // Explanation.

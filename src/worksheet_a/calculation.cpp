@@ -326,45 +326,9 @@ WorksheetAResult CalculateWorksheetA(const CaseRecord& record, const WorksheetAS
 }
 
 void SetCalculationVariables(const WorksheetAResult& r) {
-    state.PInc = r.PInc;
-    state.PPre = r.PPre;
-    state.PResp = r.PResp;
-    state.POC = r.POC;
-    state.DInc = r.DInc;
-    state.DPre = r.DPre;
-    state.DResp = r.DResp;
-    state.DOC = r.DOC;
-    state.PLine2 = r.PLine2;
-    state.DLine2 = r.DLine2;
-    state.CLine2 = r.CLine2;
-    state.PLine3 = r.PLine3;
-    state.DLine3 = r.DLine3;
-    state.CLine4 = r.CLine4;
-    state.PLine5a = r.PLine5a;
-    state.PLine5b = r.PLine5b;
-    state.PLine5c = r.PLine5c;
-    state.PLine5d = r.PLine5d;
-    state.DLine5a = r.DLine5a;
-    state.DLine5b = r.DLine5b;
-    state.DLine5c = r.DLine5c;
-    state.DLine5d = r.DLine5d;
-    state.CLine6 = r.CLine6;
-    state.PLine7 = r.PLine7;
-    state.DLine7 = r.DLine7;
-    state.PLine8 = r.PLine8;
-    state.DLine8 = r.DLine8;
-    state.PLine9 = r.PLine9;
-    state.DLine9 = r.DLine9;
-    state.NumChildren = r.NumChildren;
-    state.Obligor = r.Obligor;
-    state.MinimumOrder = r.MinimumOrder;
-    state.ShadedAreaFlag = r.ShadedAreaFlag;
+    static_cast<CalculationVariables&>(state) = r;
     state.OverrideFlag = r.OverrideFlag;
     state.OverrideAmount = Str(r.OverrideAmount);
-    state.Line4Income = r.Line4Income;
-    state.LookupIncome = r.LookupIncome;
-    state.LookupChildren = r.LookupChildren;
-    state.LookupResult = r.LookupResult;
 }
 
 std::optional<CaseRecord> ReadCurrentCaseRecord() {

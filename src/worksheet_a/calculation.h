@@ -4,6 +4,7 @@
 // value that the worksheet window shows. The calculation itself needs no window and no
 // database: it takes the record's columns, the run settings and the schedule.
 
+#include "core/calculation_variables.h"
 #include "dialogs/schedule_lookup.h"
 
 #include <QString>
@@ -31,25 +32,10 @@ struct WorksheetASettings {
 };
 WorksheetASettings WorksheetASettingsFromState();
 
-struct WorksheetAResult {
-    // The calculation variables, named as the program-wide ones they set.
-    double PInc = 0, PPre = 0, PResp = 0, POC = 0;
-    double DInc = 0, DPre = 0, DResp = 0, DOC = 0;
-    double PLine2 = 0, DLine2 = 0, CLine2 = 0;
-    double PLine3 = 0, DLine3 = 0;
-    double CLine4 = 0;
-    double PLine5a = 0, PLine5b = 0, PLine5c = 0, PLine5d = 0;
-    double DLine5a = 0, DLine5b = 0, DLine5c = 0, DLine5d = 0;
-    double CLine6 = 0;
-    double PLine7 = 0, DLine7 = 0, PLine8 = 0, DLine8 = 0, PLine9 = 0, DLine9 = 0;
-    int NumChildren = 0;
-    QString Obligor;
-    QString MinimumOrder;
-    QString ShadedAreaFlag;
+// The calculation variables it sets, and what the window shows.
+struct WorksheetAResult : CalculationVariables {
     QString OverrideFlag;
     double OverrideAmount = 0;
-    double Line4Income = 0;
-    double LookupIncome = 0, LookupChildren = 0, LookupResult = 0;
 
     // What the window shows, keyed by the control's objectName.
     std::map<QString, QString> captions;  // labels and the override button
