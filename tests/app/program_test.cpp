@@ -1,0 +1,75 @@
+// The program as it is put together: every menu reaches its window, and a case goes from the
+// case library through worksheet A to the produced form and the explanation.
+
+#include "app/program_windows.h"
+#include "core/program_state.h"
+#include "core/windows/frame_fixture.h"
+#include "platform/desktop.h"
+#include "platform/shell.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+
+namespace qvr::test {
+namespace {
+
+class ProgramTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        RegisterProgramWindows();
+        SetOpenDocumentHandler([this](const QString& path) {
+            opened << path;
+            return true;
+        });
+        StartProgram();
+        UnloadAllForms();
+        ShowWorkingWindow("CaseLibrary");  // makes the sample case and enables the menus
+        DeleteUnloadedWindows();
+    }
+    void TearDown() override {
+        UnloadAllForms();
+        DeleteUnloadedWindows();
+        InstallDesktopPlatform();
+        FrameTest::TearDown();
+    }
+
+    QStringList opened;
+};
+
+TEST_F(ProgramTest, EveryMenuReachesItsWindow) {
+    const struct {
+        const char* menuItem;
+        const char* window;
+    } cases[] = {{"menufrontofform", "FormA"},     {"menunameslibrary", "NamesAdmin"},
+                 {"menuCaseLibrary", "CaseLibrary"}, {"menuChangeTable", "ChangeTable"},
+                 {"menulocation", "Location"},      {"menuTitle", "Splash"}};
+    for (const auto& c : cases) {
+        ShowWorkingWindow("CaseLibrary");  // every menu enabled again
+        DeleteUnloadedWindows();
+        Choose(c.menuItem);
+        EXPECT_EQ(ShownWindows().value(0), c.window) << c.menuItem;
+    }
+}
+
+TEST_F(ProgramTest, WorksheetAProducesItsFormAndExplainsItself) {
+    Choose("menufrontofform");
+    ASSERT_EQ(state.ActiveFormName, "FormA");
+
+    ModalAnswerer answerer;
+    answerer.Click("Produce Form Now");
+    Choose("menuProduce");
+    EXPECT_EQ(answerer.Titles().size(), 1);
+    EXPECT_TRUE(QFile::exists(driveC + "/QVRForms/QVRPDF.PDF"));
+    EXPECT_EQ(opened, QStringList{"\\QVRForms\\QVRPDF.PDF"});
+
+    LoadedWorkingWindow("FormA")->findChild<QPushButton*>("cmdExplanation")->click();
+    DeleteUnloadedWindows();
+    EXPECT_EQ(ShownWindows().value(0), "CalcDetailRegistered");
+    EXPECT_TRUE(state.ExplanationText.startsWith(
+        "This is a Sole Custody Child Support Calculation (Worksheet A) performed on "));
+}
+
+}  // namespace
+}  // namespace qvr::test
