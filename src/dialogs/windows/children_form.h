@@ -25,9 +25,9 @@ QLineEdit* MakeChildBox(QLineEdit* box);
 class ChildrenForm : public ModalForm {
 protected:
     static constexpr int kNameLeft = 240;
-    static constexpr int kNameWidth = 3600;
-    static constexpr int kDateLeft = 3960;
-    static constexpr int kDateWidth = 2160;
+    static constexpr int kNameWidth = 4260;
+    static constexpr int kDateLeft = 4620;
+    static constexpr int kDateWidth = 1500;
     static constexpr int kFirstRowTop = 600;
     static constexpr int kRowStep = 480;
     static constexpr int kBoxHeight = 360;

@@ -15,12 +15,12 @@ namespace {
 constexpr double kDaysInYear = 365;
 
 constexpr int kNameLeft = 240;
-constexpr int kNameWidth = 3000;
-constexpr int kDateLeft = 3360;
-constexpr int kDateWidth = 1800;
-constexpr int kNightsLeft = 5280;
+constexpr int kNameWidth = 3900;
+constexpr int kDateLeft = 4260;
+constexpr int kDateWidth = 1350;
+constexpr int kNightsLeft = 5730;
 constexpr int kNightsWidth = 840;
-constexpr int kDefendantLeft = 6240;
+constexpr int kDefendantLeft = 6690;
 constexpr int kDefendantWidth = 1920;
 constexpr int kFirstRowTop = 2220;
 constexpr int kRowStep = 420;
@@ -41,10 +41,10 @@ QString Share(double part, double whole) { return "(" + Str(Round(part / whole *
 
 }  // namespace
 
-GetChBa::GetChBa() : ModalForm("GetChBa", 8400, 6300) {
+GetChBa::GetChBa() : ModalForm("GetChBa", 8850, 6300) {
     SetBackground(this, kLightYellow);
     setWindowTitle("Number of Overnights");
-    AddLabel(this, "Label5", kInstructions, {240, 180, 7920, 1320}, MakeFont("Arial", 9.75));
+    AddLabel(this, "Label5", kInstructions, {240, 180, 8370, 1320}, MakeFont("Arial", 9.75));
     AddLabel(this, "Label2", "OVERNIGHTS", {kNightsLeft, 1620, kDefendantLeft + kDefendantWidth - kNightsLeft, 300},
              MakeFont("Arial", 9.75, true))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

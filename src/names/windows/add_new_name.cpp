@@ -17,7 +17,7 @@ constexpr int kLabelLeft = 360;
 constexpr int kBoxLeft = 2040;
 
 QRadioButton* AddOption(QWidget* parent, const QString& name, const QString& caption, int left) {
-    return AddOptionButton(parent, name, caption, {left, 240, 1800, 360}, MakeFont("Arial", 9.75, true));
+    return AddOptionButton(parent, name, caption, {left, 240, 1500, 360}, MakeFont("Arial", 9.75, true));
 }
 
 // A box for a part of the name keeps one variable of the selected-name block up to date.

@@ -19,15 +19,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <functional>
+#include <span>
 
 namespace qvr {
 namespace {
 
 const char kSeedKey[] = "A0000001";
 
+// How wide a box is, in twips; a full box takes the width of its column. The short ones hold
+// their column's typical values whole: a phone number with its extension, a date, a ZIP+4.
+constexpr int kFullWidth = 0;
+constexpr int kShortText = 2100;
+constexpr int kPhone = 1800;
+constexpr int kDate = 1350;
+constexpr int kZip = 1350;
+constexpr int kState = 600;
+
 struct FieldSpec {
     const char* column;
     const char* boxName;
+    int width = kFullWidth;
+    bool besidePrevious = false;  // on the row of the field before it, with its caption before it
 };
 
 struct FieldGroup {
@@ -35,15 +48,15 @@ struct FieldGroup {
     std::vector<FieldSpec> fields;
 };
 
-// The columns that the window edits, in three columns of groups. The key is shown, not edited:
+// The columns that the window edits, in two columns of groups. The key is shown, not edited:
 // cases refer to their parties by it.
 const std::vector<std::vector<FieldGroup>> kFieldPanel = {
     {{"Name",
-      {{"keynumber", "txtKeyNumber"},
+      {{"keynumber", "txtKeyNumber", kShortText},
        {"firstname", "txtFirstName"},
        {"middlename", "txtMiddleName"},
        {"Lastname", "txtLastName"},
-       {"suffix", "txtSuffix"},
+       {"suffix", "txtSuffix", kShortText},
        {"listname", "txtListName"},
        {"firmname", "txtFirmName"},
        {"lastfirstmiddle", "txtLastFirstMiddle"}}},
@@ -51,35 +64,66 @@ const std::vector<std::vector<FieldGroup>> kFieldPanel = {
       {{"street", "txtStreet"},
        {"street2", "txtStreet2"},
        {"city", "txtCity"},
-       {"namestate", "txtState"},
-       {"zipcode", "txtZipCode"},
-       {"namecounty", "txtCounty"}}}},
-    {{"Telephone and e-mail",
-      {{"wphone", "txtWorkPhone"},
-       {"hphone", "txtHomePhone"},
-       {"cphone", "txtMobilePhone"},
-       {"fphone", "txtFax"},
+       {"namestate", "txtState", kState},
+       {"zipcode", "txtZipCode", kZip, true},
+       {"namecounty", "txtCounty"}}},
+     {"Telephone and e-mail",
+      {{"wphone", "txtWorkPhone", kPhone},
+       {"hphone", "txtHomePhone", kPhone},
+       {"cphone", "txtMobilePhone", kPhone},
+       {"fphone", "txtFax", kPhone},
        {"email", "txtEmail"},
-       {"contact", "txtContact"}}},
-     {"Personal",
-      {{"birthdate", "txtBirthDate"},
-       {"deathdate", "txtDeathDate"},
-       {"namessn", "txtSSN"},
-       {"namesex", "txtSex"},
-       {"namerace", "txtRace"},
-       {"anniversary", "txtDateMarried"},
+       {"contact", "txtContact"}}}},
+    {{"Personal",
+      {{"birthdate", "txtBirthDate", kDate},
+       {"deathdate", "txtDeathDate", kDate},
+       {"namessn", "txtSSN", kShortText},
+       {"namesex", "txtSex", kShortText},
+       {"namerace", "txtRace", kShortText},
+       {"anniversary", "txtDateMarried", kDate},
        {"placemarrg", "txtPlaceMarried"},
-       {"barno", "txtBarNo"}}}},
-    {{"Employment",
+       {"barno", "txtBarNo", kShortText}}},
+     {"Employment",
       {{"employer", "txtEmployer"},
        {"cempaddr", "txtEmployerStreet"},
        {"cempcity", "txtEmployerCity"},
-       {"cempstate", "txtEmployerState"},
-       {"cempzip", "txtEmployerZip"},
-       {"clsalary", "txtSalary"},
-       {"startdate", "txtStartDate"}}},
+       {"cempstate", "txtEmployerState", kState},
+       {"cempzip", "txtEmployerZip", kZip, true},
+       {"clsalary", "txtSalary", kShortText},
+       {"startdate", "txtStartDate", kDate}}},
      {"Other", {{"optfield1", "txtOptField1"}, {"notes", "txtNotes"}}}},
 };
+
+QString Caption(const FieldSpec& spec) { return ColumnCaption(spec.column) + ":"; }
+
+using BoxMaker = std::function<QWidget*(const FieldSpec&)>;
+
+// Fields that share a row: each after the first with its caption before it.
+QHBoxLayout* SharedRow(QWidget* panel, std::span<const FieldSpec> fields, const BoxMaker& addBox) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(Pixels(90));
+    row->addWidget(addBox(fields.front()));
+    for (const FieldSpec& spec : fields.subspan(1)) {
+        row->addSpacing(Pixels(90));  // sets the next caption apart from the box before it
+        row->addWidget(new QLabel(Caption(spec), panel));
+        row->addWidget(addBox(spec));
+    }
+    row->addStretch();
+    return row;
+}
+
+// The boxes are made in the order they are read, which is the order Tab goes through them.
+void AddFieldRows(QFormLayout* form, std::span<const FieldSpec> fields, const BoxMaker& addBox) {
+    while (!fields.empty()) {
+        size_t count = 1;
+        while (count < fields.size() && fields[count].besidePrevious) ++count;
+        if (count == 1)
+            form->addRow(Caption(fields.front()), addBox(fields.front()));
+        else
+            form->addRow(Caption(fields.front()), SharedRow(form->parentWidget(), fields.first(count), addBox));
+        fields = fields.subspan(count);
+    }
+}
 
 QString TextOf(const QWidget* box) {
     if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->text();
@@ -133,41 +177,41 @@ NamesAdmin::~NamesAdmin() {
     for (const Field& field : fields_) field.box->removeEventFilter(this);
 }
 
+// The panel stands beside the title and the list, from the top of the window to its bottom.
 void NamesAdmin::AddFieldPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName("FieldPanel");
-    SetTwipsGeometry(panel, {4620, 780, 10800, 7395});
+    panel->setFont(MakeFont("Arial", 9));  // the captions, in the boxes' font
+    SetTwipsGeometry(panel, {4620, 225, 10800, 8550});
     auto* columns = new QHBoxLayout(panel);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(Pixels(300));
-    const int stretches[] = {4, 3, 4};  // phones and dates need the least room
-    int stretch = 0;
+    const BoxMaker addBox = [this](const FieldSpec& spec) { return AddBox(spec.column, spec.boxName, spec.width); };
     for (const std::vector<FieldGroup>& panelColumn : kFieldPanel) {
         auto* form = new QFormLayout;
+        columns->addLayout(form, 1);  // first, so that the captions of shared rows go on the panel
         form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
         form->setLabelAlignment(Qt::AlignLeft);
         form->setVerticalSpacing(Pixels(45));
         for (const FieldGroup& group : panelColumn) {
             form->addRow(AddHeading(panel, group.heading));
-            for (const FieldSpec& spec : group.fields)
-                form->addRow(ColumnCaption(spec.column) + ":", AddBox(spec.column, spec.boxName));
+            AddFieldRows(form, group.fields, addBox);
         }
-        columns->addLayout(form, stretches[stretch++]);
     }
 }
 
-QWidget* NamesAdmin::AddBox(const QString& column, const QString& name) {
+QWidget* NamesAdmin::AddBox(const QString& column, const QString& name, int widthTwips) {
+    QWidget* box = column == "notes" ? static_cast<QWidget*>(new QPlainTextEdit(this)) : new QLineEdit(this);
+    box->setObjectName(name);
+    box->setFont(MakeFont("Arial", 9));
+    if (widthTwips != kFullWidth) box->setFixedWidth(Pixels(widthTwips));
     if (column == "keynumber") {
-        txtKeyNumber = new QLineEdit(this);
-        txtKeyNumber->setObjectName(name);
+        txtKeyNumber = static_cast<QLineEdit*>(box);
         txtKeyNumber->setReadOnly(true);
         txtKeyNumber->setFocusPolicy(Qt::NoFocus);
         SetBoxColor(txtKeyNumber, kLightGrey);
         return txtKeyNumber;
     }
-    QWidget* box = column == "notes" ? static_cast<QWidget*>(new QPlainTextEdit(this)) : new QLineEdit(this);
-    box->setObjectName(name);
-    box->setFont(MakeFont("Arial", 9));
     if (auto* notes = qobject_cast<QPlainTextEdit*>(box)) {
         notes->setTabChangesFocus(true);
         notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

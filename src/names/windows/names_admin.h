@@ -33,7 +33,8 @@ private:
     };
 
     void AddFieldPanel();
-    QWidget* AddBox(const QString& column, const QString& name);
+    // A box `widthTwips` wide, or as wide as its column for 0.
+    QWidget* AddBox(const QString& column, const QString& name, int widthTwips);
     void Form_Load();
     void LimitFields();
     // Fills the list and selects the party with `key`, else the row `fallbackRow` or the last.

@@ -13,6 +13,7 @@
 #include "core/program_state.h"
 #include "dialog_driver.h"
 #include "support/temp_drive.h"
+#include "support/text_room.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -25,7 +26,7 @@ namespace qvr::test {
 namespace {
 
 // Every control lies inside its parent, and every text fits its control: wrapped label texts
-// within the label's height, single-line texts within its width.
+// within the label's height, single-line texts within its width, a box's value whole.
 void ExpectNothingCutOff(QWidget* dialog) {
     const QString where = dialog->objectName() + ": ";
     for (QWidget* control : dialog->findChildren<QWidget*>()) {
@@ -43,6 +44,9 @@ void ExpectNothingCutOff(QWidget* dialog) {
             EXPECT_LE(control->minimumSizeHint().width(), control->width()) << name.toStdString();
         } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
             EXPECT_LE(box->fontMetrics().height(), box->height()) << name.toStdString();
+            EXPECT_TRUE(ShowsWhole(box, box->text()))
+                << name.toStdString() << " cuts off \"" << box->text().toStdString() << "\": "
+                << box->fontMetrics().horizontalAdvance(box->text()) << " pixels in " << TextRoom(box);
         }
     }
 }
