@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "names/name_list.h"
 #include "names_fixture.h"
+#include "support/list_clicks.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -108,9 +109,7 @@ TEST_F(ListNamesTest, DoubleClickSelects) {
     ModalAnswerer answerer;
     answerer.Then(Later([](QWidget* picker) {
         QListWidget* list = List(picker);
-        const QPoint first = list->visualItemRect(list->item(0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        DoubleClickItem(list, list->item(0));
     }));
 
     EXPECT_EQ(ShowPicker(answerer), QDialog::Accepted);

@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "names/name_list.h"
 #include "names_fixture.h"
+#include "support/list_clicks.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -175,9 +176,7 @@ TEST_F(NamesPickerTest, DoubleClickSelectsLikeTheButton) {
     ModalAnswerer answerer;
     answerer.Then(Picking([](QWidget* picker) {
         QListWidget* list = List(picker);
-        const QPoint second = list->visualItemRect(list->item(1)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+        DoubleClickItem(list, list->item(1));
     }));
 
     EXPECT_EQ(ShowPicker(answerer), QDialog::Accepted);

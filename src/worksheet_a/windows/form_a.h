@@ -77,6 +77,7 @@ private:
 
     // The entry editors, one kind each.
     void EditText(const TextEntry& entry);
+    void EditAmount(const AmountEntry& entry, const QString& noAmountText, double (*read)(const QString&));
     void EditExpense(const AmountEntry& entry);
     void EditIncome(const AmountEntry& entry);
     void EditPreExisting(const AmountEntry& entry);

@@ -193,35 +193,27 @@ void FormA::EditText(const TextEntry& entry) {
     cell->repaint();
 }
 
-void FormA::EditExpense(const AmountEntry& entry) {
+// The amount editors differ only in the text offered when there is no amount and in how they read the
+// answer back.
+void FormA::EditAmount(const AmountEntry& entry, const QString& noAmountText, double (*read)(const QString&)) {
     double& amount = state.*entry.value;
-    state.DialogValue = StartingAmount(amount, "0");
+    state.DialogValue = StartingAmount(amount, noAmountText);
     state.DialogTitle = entry.title;
     state.DialogPrompt = entry.prompt;
     entry.showDialog();
-    amount = Val(state.DialogValue);
+    amount = read(state.DialogValue);
     if (WriteColumns({{entry.column, StoredAmount(amount)}})) CalculateWorksheet();
 }
+
+void FormA::EditExpense(const AmountEntry& entry) { EditAmount(entry, "0", Val); }
 
 // The monthly income is kept to the cent.
 void FormA::EditIncome(const AmountEntry& entry) {
-    double& income = state.*entry.value;
-    state.DialogValue = StartingAmount(income, "0");
-    state.DialogTitle = entry.title;
-    state.DialogPrompt = entry.prompt;
-    entry.showDialog();
-    income = CCur(AmountOf(Format(state.DialogValue, "##,##0.00")));
-    if (WriteColumns({{entry.column, StoredAmount(income)}})) CalculateWorksheet();
+    EditAmount(entry, "0", [](const QString& answer) { return CCur(AmountOf(Format(answer, "##,##0.00"))); });
 }
 
 void FormA::EditPreExisting(const AmountEntry& entry) {
-    double& amount = state.*entry.value;
-    state.DialogValue = StartingAmount(amount, "");
-    state.DialogTitle = entry.title;
-    state.DialogPrompt = entry.prompt;
-    entry.showDialog();
-    amount = TrimBlanks(state.DialogValue).isEmpty() ? 0 : Val(state.DialogValue);
-    if (WriteColumns({{entry.column, StoredAmount(amount)}})) CalculateWorksheet();
+    EditAmount(entry, "", [](const QString& answer) { return TrimBlanks(answer).isEmpty() ? 0.0 : Val(answer); });
 }
 
 void FormA::EditOtherChildren(const OtherChildrenEntry& entry) {

@@ -1,5 +1,6 @@
 #include "core/windows/folder_list.h"
 #include "print_qstring.h"
+#include "support/list_clicks.h"
 #include "support/temp_drive.h"
 
 #include <QDir>
@@ -28,9 +29,7 @@ protected:
     void DoubleClick(const QString& caption) {
         const auto lines = list.findItems(caption, Qt::MatchEndsWith);
         ASSERT_FALSE(lines.isEmpty()) << caption.toStdString();
-        const QPoint middle = list.visualItemRect(lines.front()).center();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, middle);  // the first click of the two
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, middle);
+        DoubleClickItem(&list, lines.front());
     }
 
     FolderList list;

@@ -5,6 +5,7 @@
 #include "core/windows/background.h"
 #include "core/windows/folder_list.h"
 #include "platform/database.h"
+#include "support/list_clicks.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -46,10 +47,7 @@ void OpenFolderLine(const QString& caption) {
     FolderList* list = Folders();
     const auto lines = list->findItems(caption, Qt::MatchEndsWith);
     ASSERT_FALSE(lines.isEmpty()) << caption.toStdString();
-    list->scrollToItem(lines.front());
-    const QPoint middle = list->visualItemRect(lines.front()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, middle);  // the first click of the two
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, middle);
+    DoubleClickItem(list, lines.front());
 }
 
 class LocationTest : public FrameTest {
