@@ -49,7 +49,16 @@ void ModalAnswerer::ClickButton(QWidget* dialog, const QString& caption) {
 void ModalAnswerer::Poll() {
     if (LiveAnswerers().back() != this) return;
     QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog || dialog == lastSeen_) return;
+    if (!dialog || dialog == lastSeen_) {
+        candidate_ = nullptr;
+        return;
+    }
+    // Act only on a dialog that is still on top at the next look: one that shows for a moment
+    // while a dialog over it closes and it closes itself is no new question.
+    if (dialog != candidate_) {
+        candidate_ = dialog;
+        return;
+    }
     lastSeen_ = dialog;
     titles_ << dialog->windowTitle();
     auto* box = qobject_cast<QMessageBox*>(dialog);

@@ -38,6 +38,7 @@ private:
     QTimer timer_;
     std::deque<Action> actions_;
     QPointer<QWidget> lastSeen_;
+    QPointer<QWidget> candidate_;
     int answered_ = 0;
     QStringList titles_;
     QStringList texts_;
