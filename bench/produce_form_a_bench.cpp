@@ -37,9 +37,9 @@ protected:
 // worksheet lines (fields 24 to 51) showing amounts with thousands separators.
 void FillWorksheet(QWidget& window) {
     int field = 0;
-    for (const FormBlank& blank : CourtFormA().blanks) {
+    for (const FormBlank& blank : CourtFormA().Fields()) {
         ++field;
-        if (blank.checkBox) {
+        if (blank.kind == CellKind::CheckBox) {
             (new QCheckBox(&window))->setObjectName(blank.label);
             continue;
         }

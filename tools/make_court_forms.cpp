@@ -60,11 +60,11 @@ bool DrawPage(const qvr::CourtFormLayout& layout, const QString& pdfPath) {
 
 bool AddFields(const qvr::CourtFormLayout& layout, const QString& pagePdf, const QString& formPath) {
     qvr::tools::PdfFormBuilder builder(pagePdf);
-    for (const qvr::FormBlank& blank : layout.blanks) {
+    for (const qvr::FormBlank& blank : layout.Fields()) {
         // The page is described from its top; PDF counts from the bottom.
         const QRectF rect(blank.rect.left(), layout.page.height() - blank.rect.bottom(), blank.rect.width(),
                           blank.rect.height());
-        if (blank.checkBox)
+        if (blank.kind == qvr::CellKind::CheckBox)
             builder.AddCheckBox(blank.fieldName, rect);
         else
             builder.AddTextField(blank.fieldName, rect, 8);

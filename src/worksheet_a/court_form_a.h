@@ -1,7 +1,7 @@
 #pragma once
 // The page of court form AOC-CV-627 (Worksheet A, primary custody).
 
-#include "core/court_form_layout.h"
+#include "worksheet/court_form_layout.h"
 
 namespace qvr {
 

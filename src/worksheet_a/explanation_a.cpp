@@ -1,141 +1,39 @@
 #include "worksheet_a/explanation_a.h"
 
-#include "core/program_state.h"
 #include "core/values.h"
-
-#include <array>
 
 namespace qvr {
 namespace {
 
-const QString kParagraphBreak = "\r\n\r\n";
 const QString kNoExpenses =
     " is not claiming any expenses for work related child care, health insurance, or extraordinary expenses. ";
 
-using CaptionOf = std::function<QString(const QString& label)>;
-
-// Only the sign of a figure as shown counts; an empty caption is zero.
-int SignOf(const QString& shown) {
-    const std::optional<double> amount = CCur(shown);
-    const double value = amount ? *amount : Val(shown);
-    return (value > 0) - (value < 0);
-}
-
-// One parent's figures as the worksheet shows them, trimmed.
-struct Party {
-    QString role;  // "Plaintiff" or "Defendant"
-    QString name;  // the party's name, or the role while none is entered
-    bool named = false;
-    QString income, preexisting, responsibility, adjusted;
+// One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and its own lines.
+struct Party : PartyFigures {
     QString childCare, insurance, extraordinary, adjustments;
-    QString share, obligation, order;
-    double otherChildren = 0;
+    QString obligation, order;
 };
 
-Party ReadParty(const CaptionOf& caption, QChar letter, const QString& role, double otherChildren) {
+Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariables& result) {
     const auto shown = [&](const QString& line) { return caption(QString("lbl") + letter + line).trimmed(); };
     Party party;
-    party.role = role;
-    party.name = caption(letter == 'P' ? "lblName1Name" : "lblName2Name").trimmed();
-    party.named = !party.name.isEmpty();
-    if (!party.named) party.name = role;
-    party.income = shown("Inc");
-    party.preexisting = shown("Pre");
-    party.responsibility = shown("Resp");
-    party.adjusted = shown("2");
+    static_cast<PartyFigures&>(party) = ReadPartyFigures(caption, letter, result);
     party.childCare = shown("Adja");
     party.insurance = shown("Adjb");
     party.extraordinary = shown("Adjc");
     party.adjustments = shown("5d");
-    party.share = shown("3");
     party.obligation = shown("7");
     party.order = shown("9");
-    party.otherChildren = otherChildren;
     return party;
 }
 
-// Completed years on `today`; none for a date of birth that is not a date or lies ahead.
-std::optional<int> AgeOn(const QString& dateOfBirth, const QDate& today) {
-    const std::optional<QDate> born = ParseDate(dateOfBirth);
-    if (!born || *born > today) return std::nullopt;
-    int age = today.year() - born->year();
-    if (today.month() < born->month() || (today.month() == born->month() && today.day() < born->day())) --age;
-    return age;
-}
-
-QString ChildText(const CaptionOf& caption, int row, const QDate& today) {
-    const QString name = caption(QString("lblChild%1Name").arg(row)).trimmed();
-    if (name.isEmpty()) return {};
-    const std::optional<int> age = AgeOn(caption(QString("lblChild%1DOB").arg(row)), today);
-    return age ? name + " - age " + QString::number(*age) : name;
-}
-
-QString Opening(const QDate& today) {
+QString Opening(const CalculationVariables& result, const QDate& today) {
     QString text = "This is a Sole Custody Child Support Calculation (Worksheet A) performed on " + FormatDate(today);
-    if (state.Obligor == "D")
+    if (result.Obligor == "D")
         text += ", where the Plaintiff has custody of the children and the Defendant is the Obligor.";
-    else if (state.Obligor == "P")
+    else if (result.Obligor == "P")
         text += ", where the Defendant has custody of the children and the Plaintiff is the Obligor.";
     return text;
-}
-
-QString PartiesSentence(const Party& plaintiff, const Party& defendant) {
-    if (!plaintiff.named && !defendant.named)
-        return "Neither the Plaintiff or the Defendant in this case has not yet been identified.";
-    if (!plaintiff.named)
-        return "The Defendant in this case is " + defendant.name + ", but the Plaintiff has not yet been identified.";
-    if (!defendant.named)
-        return "The Plaintiff in this case is " + plaintiff.name + ", but the Defendant has not yet been identified.";
-    return "The Parties in this case are " + plaintiff.name + ", who is the Plaintiff, and " + defendant.name +
-           ", who is the Defendant.";
-}
-
-QString ChildrenSentence(const std::array<QString, 6>& children) {
-    if (state.NumChildren == 0) return "No children have been identified in this case.";
-    QString text = "Together, they have " + QString::number(state.NumChildren) +
-                   (state.NumChildren == 1 ? " child who is involved in this calculation for child-support ("
-                                           : " children who are involved in this calculation for child-support (") +
-                   children[0];
-    for (size_t row = 1; row < children.size(); ++row)
-        if (!children[row].isEmpty()) text += ", " + children[row];
-    return text + "). ";
-}
-
-QString OtherChildren(const Party& party) {
-    return Format(party.otherChildren, "0") + " other " + (party.otherChildren > 1 ? "children" : "child");
-}
-
-// How the parent's income was adjusted; nothing when a figure of 1a or 1b is below zero.
-QString IncomeAdjustments(const Party& party, const QString& preexistingAloneVerb) {
-    const int preexisting = SignOf(party.preexisting);
-    const int responsibility = SignOf(party.responsibility);
-    const QString adjusted = ", resulting in an adjusted gross income of $" + party.adjusted + " per month. ";
-    if (preexisting == 0 && responsibility == 0) return "and has no income adjustments. ";
-    if (preexisting > 0 && responsibility == 0)
-        return "and " + preexistingAloneVerb + " a preexisting child support payment of $" + party.preexisting +
-               adjusted;
-    if (preexisting == 0 && responsibility > 0)
-        return "and receives a credit for being responsible for " + OtherChildren(party) +
-               " outside of this support action in the amount of $" + party.responsibility + adjusted;
-    if (preexisting > 0 && responsibility > 0)
-        return "and receives both a credit for a preexisting child support payment of $" + party.preexisting +
-               " and a credit for being responsible for " + OtherChildren(party) +
-               " outside of this support action in the amount of $" + party.responsibility + adjusted;
-    return {};
-}
-
-QString IncomeSentence(const Party& party, const QString& preexistingAloneVerb) {
-    if (SignOf(party.income) == 0) return "A monthly income amount has not yet been entered for the " + party.role + ".";
-    return party.name + "'s monthly gross income is $" + party.income + ", " +
-           IncomeAdjustments(party, preexistingAloneVerb);
-}
-
-QString CombinedIncome(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
-    const QString combined = caption("lblC2").trimmed();
-    if (SignOf(combined) <= 0) return {};
-    return "When added together, their combined monthly gross income is $" + combined + ". " + plaintiff.name +
-           "'s share of this amount is " + plaintiff.share + "%, while " + defendant.name + "'s share is " +
-           defendant.share + "%." + kParagraphBreak;
 }
 
 QString MinimumOrderEnding(const Party& obligor) {
@@ -228,30 +126,24 @@ QString CreditAndOrder(const Party& obligor, const Party& custodian) {
            obligor.order + " per month.";
 }
 
-QString FullCalculationEnding(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
-    const bool plaintiffPays = state.Obligor == "P";
+QString FullCalculationEnding(const CaptionOf& caption, const Party& plaintiff, const Party& defendant,
+                              bool plaintiffPays) {
     return BasicObligation(caption) + Expenses(plaintiff, defendant) + SharesAndTotal(caption, plaintiff, defendant) +
            CreditAndOrder(plaintiffPays ? plaintiff : defendant, plaintiffPays ? defendant : plaintiff);
 }
 
 }  // namespace
 
-QString ExplanationTextA(const CaptionOf& caption, const QDate& today) {
-    const Party plaintiff = ReadParty(caption, 'P', "Plaintiff", state.POC);
-    const Party defendant = ReadParty(caption, 'D', "Defendant", state.DOC);
-    const Party& obligor = state.Obligor == "P" ? plaintiff : defendant;
-    std::array<QString, 6> children;
-    for (int row = 1; row <= 6; ++row) children[size_t(row - 1)] = ChildText(caption, row, today);
+QString ExplanationTextA(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
+    const Party plaintiff = ReadParty(caption, 'P', result);
+    const Party defendant = ReadParty(caption, 'D', result);
+    const bool plaintiffPays = result.Obligor == "P";
+    const Party& obligor = plaintiffPays ? plaintiff : defendant;
 
-    QString text = Opening(today) + kParagraphBreak;
-    text += PartiesSentence(plaintiff, defendant) + kParagraphBreak;
-    text += ChildrenSentence(children) + kParagraphBreak;
-    text += IncomeSentence(plaintiff, "receives a credit for") + kParagraphBreak;
-    text += IncomeSentence(defendant, "pays") + kParagraphBreak;
-    text += CombinedIncome(caption, plaintiff, defendant);
-    if (state.MinimumOrder == "Y") return text + MinimumOrderEnding(obligor);
-    if (state.ShadedAreaFlag == "Y") return text + ShadedAreaEnding(obligor);
-    return text + FullCalculationEnding(caption, plaintiff, defendant);
+    const QString text = Opening(result, today) + kParagraphBreak + PartiesChildrenAndIncomes(caption, result, today);
+    if (result.MinimumOrder == "Y") return text + MinimumOrderEnding(obligor);
+    if (result.ShadedAreaFlag == "Y") return text + ShadedAreaEnding(obligor);
+    return text + FullCalculationEnding(caption, plaintiff, defendant, plaintiffPays);
 }
 
 }  // namespace qvr

@@ -1,15 +1,12 @@
 #pragma once
 // The plain-language explanation of a worksheet A result.
 
-#include <QDate>
-#include <QString>
-#include <functional>
+#include "worksheet/explanation_sentences.h"
 
 namespace qvr {
 
-// Built from the state the last worksheet A calculation left in `state` and from the window's
-// label captions as shown (caption(objectName), e.g. caption("lblPInc")); ages are counted on
-// `today`. Paragraphs are separated by two CR LF pairs; no line break at the end.
-QString ExplanationTextA(const std::function<QString(const QString& label)>& caption, const QDate& today);
+// Built from the result of the last worksheet A calculation and from the window's captions as
+// shown; ages are counted on `today`. No line break at the end.
+QString ExplanationTextA(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
 
 }  // namespace qvr

@@ -26,7 +26,7 @@ Schedule LinearSchedule() {
     return Schedule(std::move(rows));
 }
 
-WorksheetASettings Settings(const QString& showZeros = "Y", const QString& roundLines = "N",
+WorksheetSettings Settings(const QString& showZeros = "Y", const QString& roundLines = "N",
                             const QString& showWarnings = "Y") {
     return {showWarnings, showZeros, roundLines, {1500, 1850, 2200, 2400, 2700, 3000}};
 }
@@ -41,7 +41,7 @@ CaseRecord With(CaseRecord record, std::initializer_list<std::pair<const char*, 
     return record;
 }
 
-WorksheetAResult Calculate(const CaseRecord& record, const WorksheetASettings& settings = Settings()) {
+WorksheetResult Calculate(const CaseRecord& record, const WorksheetSettings& settings = Settings()) {
     Schedule schedule = LinearSchedule();
     return CalculateWorksheetA(record, settings, schedule);
 }
@@ -58,7 +58,7 @@ class OtherChildrenCredit : public ::testing::TestWithParam<CreditCase> {};
 
 TEST_P(OtherChildrenCredit, FollowsTheObligorsGrossIncome) {
     const CreditCase& c = GetParam();
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"dinc", c.grossIncome}, {"doc", "1"}, {"dresp", "999"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"dinc", c.grossIncome}, {"doc", "1"}, {"dresp", "999"}}));
     EXPECT_NEAR(r.DResp, c.credit, 1e-9) << c.grossIncome;
     EXPECT_EQ(r.captions.at("lblDResp"), c.caption) << c.grossIncome;
 }
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(WorksheetA, OnlyTheObligorsCreditIsRecomputed) {
-    const WorksheetAResult r = Calculate(
+    const WorksheetResult r = Calculate(
         With(BaseRecord(), {{"poc", "2"}, {"presp", "123.45"}, {"doc", "0"}, {"dresp", "77"}}));
     EXPECT_EQ(r.PResp, 123.45);
     EXPECT_EQ(r.DResp, 77);
@@ -86,7 +86,7 @@ TEST(WorksheetA, OnlyTheObligorsCreditIsRecomputed) {
 }
 
 TEST(WorksheetA, ThePlaintiffObligorsCreditUsesItsNumberOfOtherChildren) {
-    const WorksheetAResult r = Calculate(
+    const WorksheetResult r = Calculate(
         With(BaseRecord(), {{"whosecustody", "D"}, {"pinc", "3000"}, {"poc", "2"}, {"presp", "5"}, {"dresp", "9"}}));
     // 100 + 2 * 3000 / 10 = 700.
     EXPECT_EQ(r.PResp, 700);
@@ -99,7 +99,7 @@ TEST(WorksheetA, ThePlaintiffObligorsCreditUsesItsNumberOfOtherChildren) {
 
 TEST(WorksheetA, AnAdjustedIncomeOf1150IsNoMinimumOrder) {
     // Line 2 of the defendant: 2000 - 850 = 1150.
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"dinc", "2000"}, {"dpre", "850"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"dinc", "2000"}, {"dpre", "850"}}));
     EXPECT_EQ(r.MinimumOrder, "N");
     // 1150 is within the two-children bound of 1850: 100 + 2 * 1150 / 10 = 330.
     EXPECT_EQ(r.ShadedAreaFlag, "Y");
@@ -107,7 +107,7 @@ TEST(WorksheetA, AnAdjustedIncomeOf1150IsNoMinimumOrder) {
 }
 
 TEST(WorksheetA, ACentBelow1150GivesTheMinimumOrder) {
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"dinc", "2000"}, {"dpre", "850.01"},
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"dinc", "2000"}, {"dpre", "850.01"},
                                                              {"padja", "100"}, {"padjb", "20"}, {"padjc", "5"},
                                                              {"dadja", "40"}, {"dadjb", "30"}, {"dadjc", "7"}}));
     EXPECT_EQ(r.MinimumOrder, "Y");
@@ -130,7 +130,7 @@ TEST(WorksheetA, ACentBelow1150GivesTheMinimumOrder) {
 }
 
 TEST(WorksheetA, TheMinimumOrderWarningNamesThePlaintiffObligor) {
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"whosecustody", "D"}, {"pinc", "1000"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"whosecustody", "D"}, {"pinc", "1000"}}));
     EXPECT_EQ(r.MinimumOrder, "Y");
     EXPECT_EQ(r.captions.at("lblWarning"), "WARNING: PLAINTIFF'S ADJUSTED INCOME IS BELOW $1,108");
     EXPECT_EQ(r.captions.at("lblP9"), "50.00 ");
@@ -141,7 +141,7 @@ TEST(WorksheetA, TheMinimumOrderWarningNamesThePlaintiffObligor) {
 
 TEST(WorksheetA, WarningsOffHideTheWarning) {
     for (const char* income : {"1000", "1850"}) {
-        const WorksheetAResult r = Calculate(With(BaseRecord(), {{"dinc", income}}), Settings("Y", "N", "N"));
+        const WorksheetResult r = Calculate(With(BaseRecord(), {{"dinc", income}}), Settings("Y", "N", "N"));
         EXPECT_FALSE(r.visible.at("lblWarning")) << income;
         EXPECT_EQ(r.captions.at("lblWarning"), "") << income;
     }
@@ -150,7 +150,7 @@ TEST(WorksheetA, WarningsOffHideTheWarning) {
 // ---- The shaded area ----------------------------------------------------------------------------
 
 TEST(WorksheetA, AnIncomeAtTheBoundLiesInTheShadedArea) {
-    const WorksheetAResult r =
+    const WorksheetResult r =
         Calculate(With(BaseRecord(), {{"dinc", "1850"}, {"dadja", "40"}, {"padjb", "25"}}));
     EXPECT_EQ(r.ShadedAreaFlag, "Y");
     EXPECT_EQ(r.MinimumOrder, "N");
@@ -167,7 +167,7 @@ TEST(WorksheetA, AnIncomeAtTheBoundLiesInTheShadedArea) {
 }
 
 TEST(WorksheetA, ACentAboveTheBoundIsOrdinary) {
-    const WorksheetAResult r =
+    const WorksheetResult r =
         Calculate(With(BaseRecord(), {{"pinc", "3000"}, {"dinc", "1850.01"}, {"dadja", "40"}, {"padjb", "25"}}));
     EXPECT_EQ(r.ShadedAreaFlag, "N");
     EXPECT_FALSE(r.visible.at("lblWarning"));
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(WorksheetA, NoNamedChildGivesNoShadedAreaAndNoLine4) {
-    const WorksheetAResult r = Calculate({{"pinc", "4000"}, {"dinc", "1200"}});
+    const WorksheetResult r = Calculate({{"pinc", "4000"}, {"dinc", "1200"}});
     EXPECT_EQ(r.NumChildren, 0);
     EXPECT_EQ(r.ShadedAreaFlag, "N");
     EXPECT_EQ(r.CLine4, 0);
@@ -219,7 +219,7 @@ TEST(WorksheetA, NoNamedChildGivesNoShadedAreaAndNoLine4) {
 // ---- The override ------------------------------------------------------------------------------
 
 TEST(WorksheetA, TheOverrideReplacesLine4) {
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"override", "Y"}, {"overamt", " 600"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"override", "Y"}, {"overamt", " 600"}}));
     EXPECT_EQ(r.OverrideFlag, "Y");
     EXPECT_EQ(r.OverrideAmount, 600);
     EXPECT_EQ(r.captions.at("lblC4"), "600.00 ");
@@ -231,7 +231,7 @@ TEST(WorksheetA, TheOverrideReplacesLine4) {
 }
 
 TEST(WorksheetA, TheOverrideInTheShadedArea) {
-    const WorksheetAResult r =
+    const WorksheetResult r =
         Calculate(With(BaseRecord(), {{"dinc", "1850"}, {"override", "Y"}, {"overamt", "600"}}));
     EXPECT_EQ(r.ShadedAreaFlag, "Y");
     EXPECT_EQ(r.captions.at("lblC4"), "600.00 ");
@@ -240,7 +240,7 @@ TEST(WorksheetA, TheOverrideInTheShadedArea) {
 }
 
 TEST(WorksheetA, TheMinimumOrderWinsOverTheOverride) {
-    const WorksheetAResult r =
+    const WorksheetResult r =
         Calculate(With(BaseRecord(), {{"dinc", "1000"}, {"override", "Y"}, {"overamt", "600"}}));
     EXPECT_EQ(r.MinimumOrder, "Y");
     EXPECT_EQ(r.captions.at("lblC4"), "50.00 ");
@@ -257,7 +257,7 @@ class OverrideOff : public ::testing::TestWithParam<OverrideCase> {};
 
 TEST_P(OverrideOff, UsesTheSchedule) {
     const OverrideCase& c = GetParam();
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"override", c.stored}, {"overamt", "600"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"override", c.stored}, {"overamt", "600"}}));
     EXPECT_EQ(r.OverrideFlag, c.flag) << c.stored;
     // 100 + 2 * 7000 / 10 = 1500.
     EXPECT_EQ(r.captions.at("lblC4"), "1,500.00 ") << c.stored;
@@ -274,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, OverrideOff,
 
 TEST(WorksheetA, CombinedIncomeOfZeroOrBelowGivesNoShares) {
     for (const char* preExisting : {"3000", "5000"}) {
-        const WorksheetAResult r =
+        const WorksheetResult r =
             Calculate(With(BaseRecord(), {{"pinc", "0"}, {"ppre", preExisting}, {"dadja", "10"}}));
         EXPECT_LE(r.CLine2, 0) << preExisting;
         EXPECT_EQ(r.captions.at("lblP3"), "0.00 ") << preExisting;
@@ -288,7 +288,7 @@ TEST(WorksheetA, CombinedIncomeOfZeroOrBelowGivesNoShares) {
 }
 
 TEST(WorksheetA, CombinedIncomeBelowZeroWithTheOverride) {
-    const WorksheetAResult r = Calculate(With(
+    const WorksheetResult r = Calculate(With(
         BaseRecord(), {{"pinc", "0"}, {"ppre", "5000"}, {"dadja", "10"}, {"override", "Y"}, {"overamt", "600"}}));
     // Combined 0 - 5000 + 3000 = -2000.
     EXPECT_EQ(r.captions.at("lblC2"), "-2,000.00 ");
@@ -299,7 +299,7 @@ TEST(WorksheetA, CombinedIncomeBelowZeroWithTheOverride) {
 }
 
 TEST(WorksheetA, ANegativeLine9ShowsEmpty) {
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"dadja", "2000"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"dadja", "2000"}}));
     // Line 4: 100 + 2 * 7000 / 10 = 1500; line 6: 1500 + 2000 = 3500; line 7: 3500 * 0.4286 = 1500.1;
     // line 9: 1500.1 - 2000 = -499.9.
     EXPECT_NEAR(r.DLine9, -499.9, 1e-9);
@@ -324,7 +324,7 @@ class RoundingLines7To9 : public ::testing::TestWithParam<RoundingCase> {};
 TEST_P(RoundingLines7To9, TakesHalvesToEven) {
     const RoundingCase& c = GetParam();
     // Equal incomes: shares of 50.00 each.
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"pinc", "3000"}, {"override", "Y"},
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"pinc", "3000"}, {"override", "Y"},
                                                              {"overamt", c.overrideAmount}, {"dadja", c.childCare}}),
                                          Settings("Y", c.roundLines));
     EXPECT_EQ(r.captions.at("lblP7"), c.line7) << c.overrideAmount;
@@ -347,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(WorksheetA, RoundingAppliesInTheShadedArea) {
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"dinc", "1849.95"}}), Settings("Y", "Y"));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"dinc", "1849.95"}}), Settings("Y", "Y"));
     // Band 1800: 460 + 49.95 * 10 / 50 = 469.99; line 9 rounded to 470.
     EXPECT_EQ(r.captions.at("lblC4"), "469.99 ");
     EXPECT_EQ(r.captions.at("lblD9"), "470.00 ");
@@ -358,7 +358,7 @@ TEST(WorksheetA, RoundingAppliesInTheShadedArea) {
 TEST(WorksheetA, HidingZerosEmptiesOnlyZeroAmounts) {
     // 0.004 shows as 0.00 and is blanked too.
     const CaseRecord record = With(BaseRecord(), {{"ppre", "0.01"}, {"dpre", "0.004"}, {"poc", "2"}});
-    const WorksheetAResult hidden = Calculate(record, Settings("N"));
+    const WorksheetResult hidden = Calculate(record, Settings("N"));
     EXPECT_EQ(hidden.captions.at("lblPPre"), "0.01 ");
     EXPECT_EQ(hidden.captions.at("lblPOC"), "(2)");
     for (const char* label : {"lblPResp", "lblDPre", "lblDResp", "lblPAdja", "lblDAdjc", "lblP5d", "lblC5d",
@@ -368,14 +368,14 @@ TEST(WorksheetA, HidingZerosEmptiesOnlyZeroAmounts) {
     EXPECT_EQ(hidden.captions.at("lblC4"), "1,500.00 ");
 
     for (const char* showZeros : {"Y", "n", ""}) {
-        const WorksheetAResult shown = Calculate(record, Settings(showZeros));
+        const WorksheetResult shown = Calculate(record, Settings(showZeros));
         EXPECT_EQ(shown.captions.at("lblPAdja"), "0.00 ") << showZeros;
         EXPECT_EQ(shown.captions.at("lblD8"), "0.00 ") << showZeros;
     }
 }
 
 TEST(WorksheetA, AmountCaptionsCarrySeparatorsAndATrailingBlank) {
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"pinc", "1234567.891"}, {"poc", "3"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"pinc", "1234567.891"}, {"poc", "3"}}));
     EXPECT_EQ(r.captions.at("lblPInc"), "1,234,567.89 ");
     EXPECT_EQ(r.captions.at("lblDInc"), "3,000.00 ");
     // 1234567.891 + 3000 = 1237567.891; shares 99.76 and 0.24.
@@ -387,7 +387,7 @@ TEST(WorksheetA, AmountCaptionsCarrySeparatorsAndATrailingBlank) {
 }
 
 TEST(WorksheetA, NumbersAreReadByTheirLeadingPart) {
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"pinc", "4000abc"}, {"ppre", "1,500"}, {"dpre", "abc"}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"pinc", "4000abc"}, {"ppre", "1,500"}, {"dpre", "abc"}}));
     EXPECT_EQ(r.PInc, 4000);
     EXPECT_EQ(r.PPre, 1);
     EXPECT_EQ(r.DPre, 0);
@@ -402,7 +402,7 @@ class Custody : public ::testing::TestWithParam<CustodyCase> {};
 
 TEST_P(Custody, NamesTheObligor) {
     const CustodyCase& c = GetParam();
-    const WorksheetAResult r = Calculate(With(BaseRecord(), {{"whosecustody", c.stored}}));
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"whosecustody", c.stored}}));
     EXPECT_EQ(r.Obligor, c.obligor) << c.stored;
     const bool plaintiffPays = QString(c.obligor) == "P";
     EXPECT_EQ(r.captions.at("lblWhoHasCustody"), plaintiffPays
@@ -418,7 +418,7 @@ INSTANTIATE_TEST_SUITE_P(Values, Custody,
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(WorksheetA, ChildrenAreCountedByTheirTrimmedNames) {
-    const WorksheetAResult r = Calculate({{"Child1Name", " Ann "}, {"child1DOB", "01/02/2015"},
+    const WorksheetResult r = Calculate({{"Child1Name", " Ann "}, {"child1DOB", "01/02/2015"},
                                           {"child2name", ""}, {"child2dob", "03/04/2016"},
                                           {"child3name", "Cy"}, {"child3dob", "05/06/2017"},
                                           {"child4name", "   "}, {"child4dob", "07/08/2018"},
@@ -436,7 +436,7 @@ TEST(WorksheetA, ChildrenAreCountedByTheirTrimmedNames) {
 }
 
 TEST(WorksheetA, TextCellsAreCopiedUnchanged) {
-    const WorksheetAResult r = Calculate({{"county", "  Wake "}, {"courtfile", "23 CVD 1234"}, {"ivdfile", "x'\"y"},
+    const WorksheetResult r = Calculate({{"county", "  Wake "}, {"courtfile", "23 CVD 1234"}, {"ivdfile", "x'\"y"},
                                           {"casecode", "C"}, {"uresa", "U"}, {"name1name", "O'Brien, Pat"},
                                           {"name2name", "Doe"}, {"datesigned", "01/31/2024"}});
     EXPECT_EQ(r.captions.at("lblCounty"), "  Wake ");
@@ -451,15 +451,15 @@ TEST(WorksheetA, TextCellsAreCopiedUnchanged) {
 }
 
 TEST(WorksheetA, CheckBoxesTakeTheStoredStates) {
-    const WorksheetAResult r = Calculate({{"chkbox1", " 1"}, {"chkbox2", " 0"}, {"chkbox3", "1 "}, {"chkbox4", ""}});
+    const WorksheetResult r = Calculate({{"chkbox1", " 1"}, {"chkbox2", " 0"}, {"chkbox3", "1 "}, {"chkbox4", ""}});
     EXPECT_EQ(r.checkBoxes, (std::array<int, 4>{1, 0, 1, 0}));
-    const WorksheetAResult odd = Calculate({{"chkbox1", "abc"}, {"chkbox2", "7"}, {"chkbox3", "-1"}, {"chkbox4", "1e308"}});
+    const WorksheetResult odd = Calculate({{"chkbox1", "abc"}, {"chkbox2", "7"}, {"chkbox3", "-1"}, {"chkbox4", "1e308"}});
     EXPECT_EQ(odd.checkBoxes, (std::array<int, 4>{0, 0, 0, 0}));
 }
 
 TEST(WorksheetA, AnEmptyRecordCalculatesToNothing) {
     Schedule empty;
-    const WorksheetAResult r = CalculateWorksheetA({}, Settings(), empty);
+    const WorksheetResult r = CalculateWorksheetA({}, Settings(), empty);
     EXPECT_EQ(r.Obligor, "D");
     EXPECT_EQ(r.MinimumOrder, "Y");
     EXPECT_EQ(r.captions.at("lblD9"), "50.00 ");
@@ -476,14 +476,14 @@ protected:
         SetShadedAreaLimits();
     }
 
-    static WorksheetAResult CalculateOnShipped(const CaseRecord& record) {
+    static WorksheetResult CalculateOnShipped(const CaseRecord& record) {
         Schedule schedule = Schedule::FromDatabase(state.ScheduleDatabasePath);
-        return CalculateWorksheetA(record, WorksheetASettingsFromState(), schedule);
+        return CalculateWorksheetA(record, WorksheetSettingsFromState(state.RoundLinesA), schedule);
     }
 };
 
 TEST_F(ShippedScheduleTest, TwoChildrenWithoutAdjustments) {
-    const WorksheetAResult r = CalculateOnShipped(BaseRecord());
+    const WorksheetResult r = CalculateOnShipped(BaseRecord());
     // Combined 7000, band 6950: 1610 + 50 * 4 / 50 = 1614. Shares 57.14 and 42.86.
     // Line 7: 1614 * 57.14 / 100 = 922.2396 and 1614 * 42.86 / 100 = 691.7604; line 9 = line 7.
     const std::map<QString, QString> expected = {
@@ -501,7 +501,7 @@ TEST_F(ShippedScheduleTest, TwoChildrenWithoutAdjustments) {
 TEST_F(ShippedScheduleTest, PlaintiffObligorWithOtherChildrenAndAdjustments) {
     const CaseRecord record = With(BaseRecord(), {{"whosecustody", "D"}, {"pinc", "2520"}, {"poc", "1"},
                                                   {"dinc", "3500"}, {"padja", "100"}, {"dadjb", "60"}});
-    const WorksheetAResult r = CalculateOnShipped(record);
+    const WorksheetResult r = CalculateOnShipped(record);
     // Credit: band 2500, Child1: 480 + 20 * (488 - 480) / 50 = 483.2.
     // Line 2: 2520 - 483.2 = 2036.8; combined 2036.8 + 3500 = 5536.8.
     // Shares: 2036.8 / 5536.8 * 100 = 36.79, 3500 / 5536.8 * 100 = 63.21.
@@ -519,7 +519,7 @@ TEST_F(ShippedScheduleTest, PlaintiffObligorWithOtherChildrenAndAdjustments) {
     for (const auto& [label, caption] : expected) EXPECT_EQ(r.captions.at(label), caption) << label.toStdString();
 
     state.RoundLinesA = "Y";
-    const WorksheetAResult rounded = CalculateOnShipped(record);
+    const WorksheetResult rounded = CalculateOnShipped(record);
     // 592.6456952 -> 593, 1018.2423048 -> 1018, 100 -> 100, 492.6456952 -> 493.
     EXPECT_EQ(rounded.captions.at("lblP7"), "593.00 ");
     EXPECT_EQ(rounded.captions.at("lblD7"), "1,018.00 ");
@@ -555,7 +555,7 @@ protected:
 
 TEST_F(CurrentCaseTest, CalculatesTheCurrentCaseAndSetsTheProgramWideVariables) {
     state.CurrentCaseId = "MO123456";
-    const std::optional<WorksheetAResult> r = CalculateCurrentCase();
+    const std::optional<WorksheetResult> r = CalculateCurrentCase(CalculateWorksheetAForRun);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->captions.at("lblD9"), "691.76 ");
     EXPECT_EQ(r->checkBoxes, (std::array<int, 4>{0, 0, 1, 0}));
@@ -582,7 +582,7 @@ TEST_F(CurrentCaseTest, NoCurrentIdTakesTheFirstCase) {
 
 TEST_F(CurrentCaseTest, AVanishedCaseGivesNoRecord) {
     state.CurrentCaseId = "GONE0000";
-    EXPECT_FALSE(CalculateCurrentCase());
+    EXPECT_FALSE(CalculateCurrentCase(CalculateWorksheetAForRun));
     EXPECT_EQ(state.CurrentCaseId, "GONE0000");
     EXPECT_FALSE(state.CasesDatabase);
 }

@@ -71,7 +71,7 @@ protected:
                 const auto found = captions.find(label);
                 return found == captions.end() ? QString() : found->second;
             },
-            today);
+            state, today);
     }
     static QStringList Paragraphs(const Captions& captions) { return Explain(captions).split(kBreak); }
 };

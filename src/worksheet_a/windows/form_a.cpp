@@ -39,19 +39,6 @@ const char kNotSavedText[] =
     "Your entry could not be saved in the case record, so the worksheet shows what the record holds.  A "
     "field holds at most 255 characters; if the case is in use on another workstation, please try again.";
 
-// Every cell of the worksheet, in the order in which they are coloured.
-const char* const kFieldCells[] = {
-    "lblCourtFile",  "lblIVDFile",    "lblCaseCode",   "lblUresa",      "lblCounty",     "lblName1Name",
-    "lblName2Name",  "lblChild1Name", "lblChild2Name", "lblChild3Name", "lblChild4Name", "lblChild5Name",
-    "lblChild6Name", "lblChild1DOB",  "lblChild2DOB",  "lblChild3DOB",  "lblChild4DOB",  "lblChild5DOB",
-    "lblChild6DOB",  "lblPOC",        "lblP2",         "lblD2",         "lblC2",         "lblP3",
-    "lblD3",         "lblC4",         "lblPInc",       "lblPPre",       "lblPResp",      "lblPAdja",
-    "lblPAdjb",      "lblPAdjc",      "lblP5d",        "lblDOC",        "lblDInc",       "lblDPre",
-    "lblDResp",      "lblDAdja",      "lblDAdjb",      "lblDAdjc",      "lblD5d",        "lblC5d",
-    "lblC6",         "lblP7",         "lblP8",         "lblP9",         "lblD7",         "lblD8",
-    "lblD9",         "lblDateSigned", "lblPreparedBy",
-};
-
 QRect ToPixels(const QRectF& points) {
     return QRect(qRound(points.x() * kPixelsPerPoint), kStripHeight + qRound(points.y() * kPixelsPerPoint),
                  qRound(points.width() * kPixelsPerPoint), qRound(points.height() * kPixelsPerPoint));
@@ -90,16 +77,6 @@ double ShownAmount(const QString& caption) {
     return Val(caption);
 }
 
-// Positions the cases table on the current case; false when there is none to stand on. With no
-// current id the table's first case would be taken, which is not the one on screen.
-bool OpenCurrentCase() {
-    if (state.CurrentCaseId.isEmpty()) return false;
-    OpenCasesTable();
-    if (ProgramEndRequested()) return false;
-    FindCurrentCase();
-    return state.CasesRecordset && state.CasesRecordset->HasCurrent();
-}
-
 }  // namespace
 
 QWidget* MakeFormA() { return new FormA(); }
@@ -129,16 +106,18 @@ void FormA::BuildControls() {
 
     const CourtFormLayout& form = CourtFormA();
     for (const FormBlank& blank : form.blanks) {
-        if (blank.checkBox) {
+        if (blank.kind == CellKind::CheckBox) {
             const int index = blank.label.right(1).toInt() - 1;
             checkBoxes_[index] = AddCheckBox(blank.label, blank.rect);
             continue;
         }
-        const bool amount = blank.fieldName.startsWith("Line ");
+        if (blank.kind == CellKind::Count) {
+            AddCell(blank.label, blank.rect, Qt::AlignCenter);
+            continue;
+        }
+        const bool amount = blank.IsFigure();
         AddCell(blank.label, blank.rect, (amount ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
-    AddCell("lblPOC", form.Area("lblPOC")->rect, Qt::AlignCenter);
-    AddCell("lblDOC", form.Area("lblDOC")->rect, Qt::AlignCenter);
 
     AddNotice("lblWhoHasCustody", form.Area("lblWhoHasCustody")->rect, 8, kNoticeRed, Qt::AlignLeft | Qt::AlignVCenter);
     AddNotice("lblPStatus", form.Area("lblPStatus")->rect, 7, kNoticeRed, Qt::AlignCenter)->setText("CUSTODIAL PARENT");
@@ -253,14 +232,15 @@ void FormA::Form_Load() {
 }
 
 void FormA::ChangeFieldColors() {
-    for (const char* name : kFieldCells) SetColor(Label(name), QPalette::Window, PaletteColor(state.FieldColor));
+    for (const FormBlank& blank : CourtFormA().blanks)
+        if (blank.IsCell()) SetColor(Label(blank.label), QPalette::Window, PaletteColor(state.FieldColor));
 }
 
 void FormA::ProduceForm() { ProduceFormA(*this); }
 
 bool FormA::CalculateWorksheet() {
-    std::optional<WorksheetAResult> result;
-    if (!state.CurrentCaseId.isEmpty()) result = CalculateCurrentCase();
+    std::optional<WorksheetResult> result;
+    if (!state.CurrentCaseId.isEmpty()) result = CalculateCurrentCase(CalculateWorksheetAForRun);
     if (ProgramEndRequested()) return false;
     if (!result) {
         ReportCaseGone();
@@ -270,7 +250,7 @@ bool FormA::CalculateWorksheet() {
     return true;
 }
 
-void FormA::ShowResult(const WorksheetAResult& result) {
+void FormA::ShowResult(const WorksheetResult& result) {
     for (const auto& [name, caption] : result.captions) {
         if (name == cmdOverrideSupport->objectName())
             cmdOverrideSupport->setText(caption);
@@ -301,20 +281,14 @@ std::optional<CaseRecord> FormA::ReadCase() {
 }
 
 bool FormA::EditCase(const std::function<void(Recordset&)>& assign) {
-    if (!OpenCurrentCase()) {
-        CloseCasesDatabase();
-        if (!ProgramEndRequested()) ReportCaseGone();
-        return false;
+    bool found = false, saved = false;
+    {
+        CurrentCaseTable table;
+        found = table.Found();
+        if (found) saved = table.Write(assign);
     }
-    Recordset& record = *state.CasesRecordset;
-    bool saved = record.Edit();
-    if (saved) {
-        assign(record);
-        saved = record.Update();
-    }
-    if (!saved) record.CancelUpdate();
-    CloseCasesDatabase();
-    if (!saved) MsgBox(kNotSavedText, MessageButtons::OkOnly, kNotSavedTitle);
+    if (!found && !ProgramEndRequested()) ReportCaseGone();
+    if (found && !saved) MsgBox(kNotSavedText, MessageButtons::OkOnly, kNotSavedTitle);
     return saved;
 }
 
@@ -347,7 +321,7 @@ QString FormA::Caption(const QString& name) const {
 
 void FormA::cmdExplanation_Click() {
     state.CurrentWorksheetLetter = "A";
-    state.ExplanationText = ExplanationTextA([this](const QString& label) { return Caption(label); },
+    state.ExplanationText = ExplanationTextA([this](const QString& label) { return Caption(label); }, state,
                                              QDate::currentDate());
     UnloadAllForms();
     ShowWorkingWindow("CalcDetailRegistered");

@@ -54,7 +54,7 @@ private:
     void Form_Load();
     // False when the case is gone (the user is told, and the case library shown instead).
     bool CalculateWorksheet();
-    void ShowResult(const WorksheetAResult& result);
+    void ShowResult(const WorksheetResult& result);
     bool SaveCheckBoxes();
 
     // The record access of every action. Each reports a current case that is gone and an

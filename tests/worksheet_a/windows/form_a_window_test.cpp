@@ -107,7 +107,7 @@ TEST_F(FormAWindowTest, LabelsButtonsAndCheckBoxesLieOnTheirPlacesOfThePicture) 
         ASSERT_NE(control, nullptr) << blank.label.toStdString();
         const QRectF place = onPage(blank.rect);
         const QRect shown = control->geometry();
-        if (blank.checkBox) {
+        if (blank.kind == CellKind::CheckBox) {
             EXPECT_LE((QPointF(shown.center()) - place.center()).manhattanLength(), 3) << blank.label.toStdString();
             continue;
         }

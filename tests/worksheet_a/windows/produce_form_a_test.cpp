@@ -42,7 +42,7 @@ std::map<QString, QString> ReadFields(const QString& hostPath) {
 
 // The value of the form's field with a 1-based index, as the template orders its fields.
 QString FieldAt(const std::map<QString, QString>& fields, int index) {
-    const QString& name = CourtFormA().blanks.at(size_t(index - 1)).fieldName;
+    const QString& name = CourtFormA().Fields().at(size_t(index - 1)).fieldName;
     const auto found = fields.find(name);
     return found == fields.end() ? "<no field " + name + ">" : found->second;
 }
@@ -52,7 +52,7 @@ class WorksheetStandIn : public QWidget {
 public:
     WorksheetStandIn() {
         for (const FormBlank& blank : CourtFormA().blanks) {
-            if (blank.checkBox)
+            if (blank.kind == CellKind::CheckBox)
                 (new QCheckBox(this))->setObjectName(blank.label);
             else
                 (new QLabel(this))->setObjectName(blank.label);

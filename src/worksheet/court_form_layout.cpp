@@ -1,6 +1,13 @@
-#include "core/court_form_layout.h"
+#include "worksheet/court_form_layout.h"
 
 namespace qvr {
+
+std::vector<FormBlank> CourtFormLayout::Fields() const {
+    std::vector<FormBlank> fields;
+    for (const FormBlank& blank : blanks)
+        if (blank.IsField()) fields.push_back(blank);
+    return fields;
+}
 
 const FormBlank* CourtFormLayout::Blank(const QString& label) const {
     for (const FormBlank& blank : blanks)

@@ -1,0 +1,17 @@
+#pragma once
+// How a worksheet shows its figures, and the "Show/Hide Zeros" rule.
+
+#include "worksheet/court_form_layout.h"
+#include "worksheet/worksheet_result.h"
+
+namespace qvr {
+
+QString AmountCaption(double value);  // "##,##0.00" and one blank
+QString ShareCaption(double value);   // "##0.00" and one blank
+QString CountCaption(double count);   // "(2)"; empty for none
+
+// Empties every figure cell of the form (amounts, shares, counts) whose caption, trimmed, is
+// "0.00".
+void BlankZeroFigures(WorksheetResult& result, const CourtFormLayout& form);
+
+}  // namespace qvr

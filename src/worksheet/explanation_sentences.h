@@ -1,0 +1,39 @@
+#pragma once
+// The sentences that every worksheet's explanation tells alike: the parties, the children with
+// their ages, each parent's income and the combined income. Figures are the captions as the
+// worksheet shows them (caption(objectName), e.g. caption("lblPInc")); what the calculation
+// decided comes from its result.
+
+#include "core/calculation_variables.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+namespace qvr {
+
+using CaptionOf = std::function<QString(const QString& label)>;
+
+// Paragraphs are separated by two CR LF pairs.
+extern const QString kParagraphBreak;
+
+// Only the sign of a figure as shown counts; an empty caption is zero.
+int SignOf(const QString& shown);
+
+// One parent's lines 1 to 3 as the worksheet shows them, trimmed.
+struct PartyFigures {
+    QString role;  // "Plaintiff" or "Defendant"
+    QString name;  // the party's name, or the role while none is entered
+    bool named = false;
+    QString income, preexisting, responsibility, adjusted, share;
+    double otherChildren = 0;
+};
+// letter: 'P' or 'D'.
+PartyFigures ReadPartyFigures(const CaptionOf& caption, QChar letter, const CalculationVariables& result);
+
+// The parties, the children, both incomes and, when above zero, the combined income, each
+// paragraph followed by a break; ages are counted on `today`. The defendant "pays" a
+// pre-existing payment where the plaintiff "receives a credit for" one.
+QString PartiesChildrenAndIncomes(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
+
+}  // namespace qvr
