@@ -5,6 +5,7 @@
 #include "support/modal_answerer.h"
 #include "support/temp_drive.h"
 #include "worksheet_a/court_form_a.h"
+#include "support/print_qstring.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <poppler-form.h>
 #include <poppler-qt6.h>
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr::test {
 namespace {
