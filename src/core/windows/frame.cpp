@@ -105,21 +105,24 @@ QWidget* LoadedWorkingWindow(const QString& name) {
 
 // The window's own unload handler is its close event; one that refuses to close stays loaded.
 // The window goes with deleteLater, as it may be the one whose handler asked for the switch.
-void UnloadWorkingWindow(const QString& name) {
+bool UnloadWorkingWindow(const QString& name) {
     QWidget* window = LoadedWorkingWindow(name);
-    if (!window || Unloading().contains(name)) return;
+    if (!window || Unloading().contains(name)) return true;
     Unloading().insert(name);
     const bool closed = window->close();
     Unloading().remove(name);
-    if (!closed) return;
+    if (!closed) return false;
     Loaded().erase(name);
     QMdiSubWindow* subWindow = SubWindowOf(window);
     subWindow->hide();
     subWindow->deleteLater();
+    return true;
 }
 
-void UnloadAllForms() {
-    for (const char* name : kUnloadOrder) UnloadWorkingWindow(name);
+bool UnloadAllForms() {
+    bool allClosed = true;
+    for (const char* name : kUnloadOrder) allClosed = UnloadWorkingWindow(name) && allClosed;
+    return allClosed;
 }
 
 void PlaceWorkingWindow(QWidget* window, int left, int top, int width, int height) {
