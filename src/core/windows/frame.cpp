@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSet>
 #include <QWidget>
 #include <array>
@@ -45,10 +46,18 @@ QRect PlacementOf(QWidget* window) {
     return {0, 0, window->width(), window->height()};
 }
 
+// Places are given from the client area's top left: a scroll left over from a tall worksheet
+// would otherwise push the next window down once the area stops scrolling.
+void ScrollToTopLeft(QMdiArea* area) {
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
+}
+
 QWidget* Load(const QString& name, const WindowMaker& make) {
     QWidget* window = make();
     if (!window) return nullptr;
     window->setObjectName(name);
+    ScrollToTopLeft(MainWindow().ClientArea());
     QMdiSubWindow* subWindow = MainWindow().ClientArea()->addSubWindow(window, Qt::FramelessWindowHint);
     subWindow->setGeometry(PlacementOf(window));
     Loaded()[name] = window;

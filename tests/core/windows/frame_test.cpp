@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -98,6 +100,22 @@ TEST_F(FrameWindowTest, WorkingWindowsSitFramelessAtTheirPlaceAndATallOneScrolls
 
     EXPECT_EQ(SubWindow("FormA")->geometry().size(), QSize(15500 / 15, 20800 / 15));
     EXPECT_GT(MainWindow().ClientArea()->verticalScrollBar()->maximum(), 0);
+}
+
+// The worksheet scrolls the client area; the next window still sits at its own place.
+TEST_F(FrameWindowTest, AWindowOpenedAfterAScrolledWorksheetSitsAtItsPlace) {
+    StartProgram();
+    RegisterFakeWorksheet("FormA");
+    MenuItem("menuForms")->setEnabled(true);
+    Choose("menufrontofform");
+    QScrollBar* scroll = MainWindow().ClientArea()->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    ASSERT_GT(scroll->value(), 0);
+
+    Choose("menuCaseLibrary");
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(SubWindow("CaseLibrary")->geometry(), QRect(0, 0, 15700 / 15, 9000 / 15));
 }
 
 // Each working window sets the menus as it loads; unloading one restores nothing.
