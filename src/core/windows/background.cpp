@@ -107,7 +107,7 @@ void Background::menunameslibrary_Click() {
 
 void Background::menu2023Guidelines_Click() {
     if (files::FileExists(kGuidelinesDocument)) {
-        OpenDocument(kGuidelinesDocument);
+        OpenDocumentOrTellWhere(kGuidelinesDocument, "Child Support Guidelines");
         return;
     }
     MsgBox("The 2023 Child Support Guidelines document seems to be missing. Please reinstall this program.  "

@@ -315,7 +315,7 @@ protected:
         FrameTest::SetUp();
         SetOpenDocumentHandler([this](const QString& path) {
             opened << path;
-            return true;
+            return opens;
         });
     }
     void TearDown() override {
@@ -323,6 +323,7 @@ protected:
         FrameTest::TearDown();
     }
     QStringList opened;
+    bool opens = true;
 };
 
 TEST_F(GuidelinesTest, PresentDocumentIsOpenedWithItsProgram) {
@@ -335,6 +336,24 @@ TEST_F(GuidelinesTest, PresentDocumentIsOpenedWithItsProgram) {
 
     EXPECT_EQ(opened, QStringList{"\\QVRForms\\CS2023.pdf"});
     EXPECT_TRUE(answerer.Titles().isEmpty());
+}
+
+// With no program to show it, the user is told where the document is, to open it themselves.
+TEST_F(GuidelinesTest, ADocumentThatCannotBeShownIsReportedWithWhereItIs) {
+    WriteHostFile(driveC + "/QVRForms/CS2023.pdf", "%PDF-1.4");
+    opens = false;
+    StartProgram();
+    MenuItem("menuGuidelines")->setEnabled(true);
+    ModalAnswerer answerer;
+    answerer.Click("OK");
+
+    Choose("menu2023Guidelines");
+
+    EXPECT_EQ(opened, QStringList{"\\QVRForms\\CS2023.pdf"});
+    EXPECT_EQ(answerer.Titles(), QStringList{"Child Support Guidelines"});
+    ASSERT_EQ(answerer.Texts().size(), 1);
+    EXPECT_TRUE(answerer.Texts()[0].contains(QDir::toNativeSeparators(driveC + "/QVRForms/CS2023.pdf")))
+        << answerer.Texts()[0].toStdString();
 }
 
 TEST_F(GuidelinesTest, MissingDocumentIsReportedAndNothingElseChanges) {
