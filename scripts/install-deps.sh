@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils qpdf
+  xdg-utils
 )
 
 missing=()

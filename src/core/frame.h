@@ -42,10 +42,12 @@ bool WorkingWindowRegistered(const QString& name);
 // loaded; an unregistered name does nothing.
 void ShowWorkingWindow(const QString& name);
 QWidget* LoadedWorkingWindow(const QString& name);  // nullptr when not loaded
-void UnloadWorkingWindow(const QString& name);
+// False when the window refused to close (its unload handler kept it) and stays loaded.
+bool UnloadWorkingWindow(const QString& name);
 // Unloads every working window in the fixed order; re-entrant (a window whose unloading is in
-// progress is not unloaded again).
-void UnloadAllForms();
+// progress is not unloaded again). False when a window refused to close: a switch then stops,
+// so that the window stays on screen.
+bool UnloadAllForms();
 
 // Puts a working window at a place and size inside the main window, in twips.
 void PlaceWorkingWindow(QWidget* window, int left, int top, int width, int height);

@@ -45,16 +45,21 @@ bool IsAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// How a reader takes thousands separators: not at all, only in well-formed groups (a comma
+// followed by anything but three digits makes no number), or up to the first comma that does not
+// begin such a group, where the number ends.
+enum class Groups { None, Whole, Leading };
+
 // Reads a number from the start of a text: a sign, digits with one decimal point, an exponent.
 // The leading-number reading skips blanks anywhere; the numeric test reads thousands groups.
 class NumberReader {
 public:
     NumberReader(QStringView text, bool skipsBlanks) : text_(text), skipsBlanks_(skipsBlanks) {}
 
-    std::optional<Decimal> Read(bool acceptsGroups) {
+    std::optional<Decimal> Read(Groups groups) {
         Decimal number;
         number.negative = ReadSign();
-        const auto integerDigits = ReadIntegerPart(number, acceptsGroups);
+        const auto integerDigits = ReadIntegerPart(number, groups);
         if (!integerDigits) {
             return std::nullopt;
         }
@@ -107,19 +112,29 @@ private:
 
     // Thousands groups count only when every group after the first has exactly three digits,
     // so that "12,50" is refused rather than read as 1250.
-    std::optional<qsizetype> ReadIntegerPart(Decimal& number, bool acceptsGroups) {
+    std::optional<qsizetype> ReadIntegerPart(Decimal& number, Groups groups) {
         qsizetype count = ReadDigits(number, false);
-        if (!acceptsGroups || count == 0 || count > 3) {
+        if (groups == Groups::None || count == 0 || count > 3) {
             return count;
         }
-        while (Accept(u',')) {
+        for (;;) {
+            const Decimal before = number;
+            const qsizetype commaAt = pos_;
+            if (!Accept(u',')) {
+                return count;
+            }
             const qsizetype group = ReadDigits(number, false);
-            if (group != 3) {
+            if (group == 3) {
+                count += group;
+                continue;
+            }
+            if (groups == Groups::Whole) {
                 return std::nullopt;
             }
-            count += group;
+            number = before;
+            pos_ = commaAt;
+            return count;
         }
-        return count;
     }
 
     // An "E" counts only when digits follow it; otherwise the number ends before it.
@@ -184,7 +199,7 @@ Decimal DecimalOf(double value, std::optional<int> significantDigits = std::null
             : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                             std::chars_format::scientific);
     const QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
-    return NumberReader(text, false).Read(false).value_or(Decimal{});
+    return NumberReader(text, false).Read(Groups::None).value_or(Decimal{});
 }
 
 enum class Tie { ToEven, AwayFromZero };
@@ -324,7 +339,7 @@ QString FormatDecimal(Decimal number, const DisplayPattern& pattern) {
 // The value of a text that the numeric test accepts.
 std::optional<double> NumericValue(const QString& text) {
     NumberReader reader(text.trimmed(), false);
-    const auto number = reader.Read(true);
+    const auto number = reader.Read(Groups::Whole);
     if (!number || !reader.AtEnd()) {
         return std::nullopt;
     }
@@ -400,7 +415,7 @@ std::optional<QDate> ParseDateWithMonthName(const QString& text) {
 }  // namespace
 
 double Val(const QString& text) {
-    const auto number = NumberReader(text, true).Read(false);
+    const auto number = NumberReader(text, true).Read(Groups::None);
     return number ? ToDoubleClamped(*number) : 0.0;
 }
 
@@ -441,7 +456,11 @@ double CCur(double value) {
 }
 
 double AmountOf(const QString& text) {
-    return CCur(text).value_or(Val(text));
+    if (const auto amount = CCur(text)) {
+        return *amount;
+    }
+    const auto number = NumberReader(text, true).Read(Groups::Leading);
+    return number ? ToDoubleClamped(*number) : 0.0;
 }
 
 QString CurrencyText(double value) {

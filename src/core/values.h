@@ -36,7 +36,8 @@ std::optional<double> CCur(const QString& text);
 double CCur(double value);
 
 // The amount of a text given as an amount: its currency amount when the text reads as a number
-// (thousands separators accepted), else the number it begins with.
+// (thousands separators accepted), else the number it begins with, read as Val reads it but with
+// its thousands groups ("1,250abc" -> 1250; "12,50" -> 12).
 double AmountOf(const QString& text);
 // A currency amount handed back as text: rounded to four decimals, no thousands separator, no
 // leading blank ("433", "41.6667", "0").

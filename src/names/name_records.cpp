@@ -22,6 +22,41 @@ WriteResult Store(Recordset& names) {
     return WriteResult::Failed;
 }
 
+bool SameColumn(const QString& column, const char* name) {
+    return column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+bool IsNamePart(const QString& column) {
+    for (const char* part : {"firstname", "middlename", "Lastname", "suffix"})
+        if (SameColumn(column, part)) return true;
+    return false;
+}
+
+// The current record's name parts, with `column` holding `value` instead.
+PersonName PartsWith(const Recordset& names, const QString& column, const QString& value) {
+    const auto part = [&](const char* name) {
+        return SameColumn(column, name) ? value : names.GetValue(name).value_or("");
+    };
+    return {part("firstname"), part("middlename"), part("Lastname"), part("suffix")};
+}
+
+ColumnValues WrittenForms(const PersonName& person) {
+    return {{"firmname", SortForm(person)},
+            {"listname", DisplayForm(person)},
+            {"lastfirstmiddle", LastFirstForm(person)}};
+}
+
+// The value for the column, and when it is a part of a person's name (the record has a last
+// name), the sort, listed and last-first forms made anew from the parts.
+ColumnValues FieldWithItsForms(const Recordset& names, const QString& column, const QString& value) {
+    ColumnValues values{{column, value}};
+    if (!IsNamePart(column)) return values;
+    const PersonName person = PartsWith(names, column, value);
+    if (person.last.trimmed().isEmpty()) return values;  // a firm's, or no complete name yet
+    for (auto& form : WrittenForms(person)) values.push_back(std::move(form));
+    return values;
+}
+
 }  // namespace
 
 bool FindNameRecord(Recordset& names, const QString& key) {
@@ -59,8 +94,10 @@ WriteResult WriteNameField(Recordset& names, const QString& key, const QString& 
                            std::optional<TooLong>* tooLong) {
     if (const auto found = FirstTooLong(names, {{column, value}})) return Refuse(found, tooLong);
     if (!FindNameRecord(names, key)) return WriteResult::NameMissing;
+    const ColumnValues values = FieldWithItsForms(names, column, value);
+    if (const auto found = FirstTooLong(names, values)) return Refuse(found, tooLong);
     if (!names.Edit()) return WriteResult::Failed;
-    names.SetValue(column, value);
+    for (const auto& [written, text] : values) names.SetValue(written, text);
     return Store(names);
 }
 
@@ -87,10 +124,12 @@ ColumnValues NewNameColumns(const NewName& name) {
         return {{"firmname", firm}, {"listname", firm}, {"lastfirstmiddle", firm}};
     }
     const PersonName& person = name.person;
-    return {{"firstname", person.first.trimmed()}, {"middlename", person.middle.trimmed()},
-            {"Lastname", person.last.trimmed()},   {"suffix", person.suffix.trimmed()},
-            {"firmname", SortForm(person)},        {"listname", DisplayForm(person)},
-            {"lastfirstmiddle", LastFirstForm(person)}};
+    ColumnValues values{{"firstname", person.first.trimmed()},
+                        {"middlename", person.middle.trimmed()},
+                        {"Lastname", person.last.trimmed()},
+                        {"suffix", person.suffix.trimmed()}};
+    for (auto& form : WrittenForms(person)) values.push_back(std::move(form));
+    return values;
 }
 
 WriteResult AddNewNameRecord(Recordset& names, const NewName& name, QString* key, std::optional<TooLong>* tooLong) {

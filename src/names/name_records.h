@@ -45,7 +45,9 @@ enum class WriteResult {
     Failed,       // the database refused the write
 };
 
-// Writes one column of the record with `key`.
+// Writes one column of the record with `key`. A part of a person's name (first, middle, last
+// name, suffix) also writes the sort, listed and last-first forms made anew from the parts, as
+// a new name gets them, when the record has a last name; a firm's forms stay as they are.
 WriteResult WriteNameField(Recordset& names, const QString& key, const QString& column, const QString& value,
                            std::optional<TooLong>* tooLong = nullptr);
 

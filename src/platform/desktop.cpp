@@ -38,7 +38,10 @@ std::optional<QString> ShowInputBox(const QString& prompt, const QString& title,
     return text;
 }
 
+// The desktop's opener answers only whether it could be started, so a file that is not there is
+// caught here.
 bool OpenWithDesktop(const QString& windowsPath) {
+    if (!files::FileExists(windowsPath)) return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(files::HostPath(windowsPath)));
 }
 

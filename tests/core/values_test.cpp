@@ -164,9 +164,11 @@ TEST(CCurTest, RoundsANumberHalfToEvenToFourDecimals) {
 
 TEST(AmountOfTest, ReadsTheWholeAmountOrTheNumberTheTextBeginsWith) {
     const std::vector<TextToNumber> cases = {
-        {"1,234.56", 1234.56},     {" 350 ", 350}, {"-1,000.5", -1000.5},
-        {"41.666666", 41.6667},    {"12abc", 12},  {"1,234abc", 1},
-        {"12.345678x", 12.345678}, {"abc", 0},     {"", 0},
+        {"1,234.56", 1234.56},     {" 350 ", 350},      {"-1,000.5", -1000.5},
+        {"41.666666", 41.6667},    {"12abc", 12},       {"1,234abc", 1234},
+        {"1,234.5 kg", 1234.5},    {"12,50", 12},       {"1,234,56", 1234},
+        {"1,2345x", 1},            {"1,234,567x", 1234567},
+        {"12.345678x", 12.345678}, {"abc", 0},          {"", 0},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text.toStdString());

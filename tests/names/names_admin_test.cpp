@@ -134,10 +134,52 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FieldCase{"txtCity", "city", "Cary"}, FieldCase{"txtState", "namestate", "VA"},
                       FieldCase{"txtZipCode", "zipcode", "02134"}, FieldCase{"txtEmail", "email", "js@example.com"},
                       FieldCase{"txtListName", "listname", "John Q. Smith"},
-                      FieldCase{"txtLastName", "Lastname", "O'Brien \"Bud\" Ñúñez-Ørsted 李"},
+                      FieldCase{"txtEmployer", "employer", "O'Brien \"Bud\" Ñúñez-Ørsted 李"},
                       FieldCase{"txtNotes", "notes", "Call after 5 pm; ask for \"Bud\"."},
                       FieldCase{"txtOptField1", "optfield1", "'; DROP TABLE Names; --"}),
     [](const auto& info) { return std::string(info.param.box); });
+
+struct NamePartCase {
+    const char* key;
+    const char* box;
+    const char* typed;
+    const char* sortName;  // firmname
+    const char* listName;
+    const char* lastFirst;  // lastfirstmiddle
+};
+
+class NamesAdminNamePartTest : public NamesAdminTest, public ::testing::WithParamInterface<NamePartCase> {};
+
+// A person's names are formed anew from the parts, as for a new name, so that the lists and the
+// court form show the changed name; a firm's names, and a person's left without a last name, stay.
+TEST_P(NamesAdminNamePartTest, FormsThePersonsNamesAnew) {
+    const NamePartCase& c = GetParam();
+    StoreName({{"keynumber", "P1000001"}, {"firstname", "John"}, {"middlename", "Q"}, {"Lastname", "Smith"},
+               {"suffix", "Jr."}, {"firmname", "Smith, John Q Jr."}, {"listname", "John Q Smith Jr."}});
+    StoreName({{"keynumber", "F1000001"}, {"firmname", "Acme"}, {"listname", "Acme"}, {"lastfirstmiddle", "Acme"}});
+    OpenAdmin();
+    SelectKey(c.key);
+
+    Retype(Box(c.box), QString::fromUtf8(c.typed));
+    Leave(Box(c.box));
+
+    const QString sortName = QString::fromUtf8(c.sortName);
+    EXPECT_EQ(Stored(c.key, "firmname"), sortName);
+    EXPECT_EQ(Stored(c.key, "listname"), QString::fromUtf8(c.listName));
+    EXPECT_EQ(Stored(c.key, "lastfirstmiddle"), QString::fromUtf8(c.lastFirst));
+    EXPECT_EQ(TextOf(Box("txtListName")), QString::fromUtf8(c.listName));
+    EXPECT_TRUE(Items(List()).contains(NameListItem(sortName, QString(c.key))));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parts, NamesAdminNamePartTest,
+    ::testing::Values(
+        NamePartCase{"P1000001", "txtFirstName", "Jon", "Smith, Jon Q Jr.", "Jon Q Smith Jr.", "Smith, Jon Q, Jr."},
+        NamePartCase{"P1000001", "txtLastName", "O'Brien 李", "O'Brien 李, John Q Jr.", "John Q O'Brien 李 Jr.",
+                     "O'Brien 李, John Q, Jr."},
+        NamePartCase{"P1000001", "txtSuffix", " ", "Smith, John Q", "John Q Smith", "Smith, John Q"},
+        NamePartCase{"P1000001", "txtLastName", "", "Smith, John Q Jr.", "John Q Smith Jr.", ""},
+        NamePartCase{"F1000001", "txtFirstName", "Bob", "Acme", "Acme", "Acme"}));
 
 TEST_F(NamesAdminTest, SortNameEditedMovesThePartyInTheList) {
     OpenAdmin();

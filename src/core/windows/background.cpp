@@ -23,10 +23,11 @@ QPointer<Background>& TheMainWindow() {
     return mainWindow;
 }
 
-// A window that the program does not have yet is not opened, and the one on screen stays.
+// A window that the program does not have yet is not opened, and the one on screen stays; so
+// does a window that refuses to go (the schedule window with changes it could not save).
 void OpenWorkingWindow(const QString& name) {
     if (!WorkingWindowRegistered(name)) return;
-    UnloadAllForms();
+    if (!UnloadAllForms()) return;
     ShowWorkingWindow(name);
 }
 
@@ -106,7 +107,7 @@ void Background::menunameslibrary_Click() {
 
 void Background::menu2023Guidelines_Click() {
     if (files::FileExists(kGuidelinesDocument)) {
-        OpenDocument(kGuidelinesDocument);
+        OpenDocumentOrTellWhere(kGuidelinesDocument, "Child Support Guidelines");
         return;
     }
     MsgBox("The 2023 Child Support Guidelines document seems to be missing. Please reinstall this program.  "

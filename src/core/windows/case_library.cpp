@@ -128,6 +128,16 @@ QString ItemKey(const QString& item, int lastCharacters) { return item.right(las
 
 QString NamePrompt(const QString& opening) { return opening + kNamePromptTail; }
 
+// The current case's whole name as stored: CurrentCaseName holds only its first 30 characters.
+QString StoredCurrentCaseName() {
+    OpenCasesTable();
+    if (ProgramEndRequested()) return state.CurrentCaseName;
+    FindCurrentCase();
+    const Value name = state.CasesRecordset->GetValue("casedesc");
+    CloseCasesDatabase();
+    return name.value_or(state.CurrentCaseName);
+}
+
 // An arrow that points at the "ADD CASE" button.
 QPixmap PointerPicture() {
     QPixmap picture(29, 30);
@@ -336,13 +346,15 @@ void CaseLibrary::cmdRenameCase_Click() {
         MsgBox(kRenameFirst, MessageButtons::OkOnly, kNoCasesTitle);
         return;
     }
-    state.DialogValue = state.CurrentCaseName;
+    const QString currentName = StoredCurrentCaseName();
+    if (ProgramEndRequested()) return;
+    state.DialogValue = currentName;
     state.DialogTitle = "Change Case Name";
     state.DialogMaxLength = kCaseNameLength;
     state.DialogPrompt = NamePrompt(
         "Enter a new Name for this new Case in the space below.  You may enter the name of your client, ");
     GetShort(this).exec();
-    if (state.DialogValue.trimmed().isEmpty() || state.DialogValue == state.CurrentCaseName) return;
+    if (state.DialogValue.trimmed().isEmpty() || state.DialogValue == currentName) return;
 
     OpenCasesTable();
     if (ProgramEndRequested()) return;

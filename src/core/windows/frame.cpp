@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSet>
 #include <QWidget>
 #include <array>
@@ -45,10 +46,18 @@ QRect PlacementOf(QWidget* window) {
     return {0, 0, window->width(), window->height()};
 }
 
+// Places are given from the client area's top left: a scroll left over from a tall worksheet
+// would otherwise push the next window down once the area stops scrolling.
+void ScrollToTopLeft(QMdiArea* area) {
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
+}
+
 QWidget* Load(const QString& name, const WindowMaker& make) {
     QWidget* window = make();
     if (!window) return nullptr;
     window->setObjectName(name);
+    ScrollToTopLeft(MainWindow().ClientArea());
     QMdiSubWindow* subWindow = MainWindow().ClientArea()->addSubWindow(window, Qt::FramelessWindowHint);
     subWindow->setGeometry(PlacementOf(window));
     Loaded()[name] = window;
@@ -105,21 +114,24 @@ QWidget* LoadedWorkingWindow(const QString& name) {
 
 // The window's own unload handler is its close event; one that refuses to close stays loaded.
 // The window goes with deleteLater, as it may be the one whose handler asked for the switch.
-void UnloadWorkingWindow(const QString& name) {
+bool UnloadWorkingWindow(const QString& name) {
     QWidget* window = LoadedWorkingWindow(name);
-    if (!window || Unloading().contains(name)) return;
+    if (!window || Unloading().contains(name)) return true;
     Unloading().insert(name);
     const bool closed = window->close();
     Unloading().remove(name);
-    if (!closed) return;
+    if (!closed) return false;
     Loaded().erase(name);
     QMdiSubWindow* subWindow = SubWindowOf(window);
     subWindow->hide();
     subWindow->deleteLater();
+    return true;
 }
 
-void UnloadAllForms() {
-    for (const char* name : kUnloadOrder) UnloadWorkingWindow(name);
+bool UnloadAllForms() {
+    bool allClosed = true;
+    for (const char* name : kUnloadOrder) allClosed = UnloadWorkingWindow(name) && allClosed;
+    return allClosed;
 }
 
 void PlaceWorkingWindow(QWidget* window, int left, int top, int width, int height) {

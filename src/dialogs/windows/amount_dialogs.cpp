@@ -74,6 +74,9 @@ QString WithoutSeparators(const QString& text) {
     return text.contains(',') && IsNumeric(text) ? Format(text, "##0.00") : text;
 }
 
+// An amount of 0 or less goes back as none, so that no line takes a negative amount.
+QString AmountOrNone(const QString& amount) { return Val(amount) <= 0 ? QString("") : amount; }
+
 QLineEdit* OpeningAmountBox(QLineEdit* box) {
     box->setText(Format(state.DialogValue, "##0.00"));
     SelectTrimmedText(box);
@@ -94,7 +97,7 @@ GetCcare::GetCcare() : ModalForm("GetCcare", kWidth, kHeight) {
 }
 
 void GetCcare::Command1_Click() {
-    state.DialogValue = Format(amountBox_->text(), "#######0.00");
+    state.DialogValue = AmountOrNone(Format(amountBox_->text(), "#######0.00"));
     close();
 }
 
@@ -116,8 +119,7 @@ void AmountForm::ReformatOnLeaving() {
 }
 
 void AmountForm::Form_Unload() {
-    const QString amount = WithoutSeparators(amountBox_->text());
-    state.DialogValue = Val(amount) <= 0 ? QString("") : amount;
+    state.DialogValue = AmountOrNone(WithoutSeparators(amountBox_->text()));
 }
 
 GetIns::GetIns() : AmountForm("GetIns", 9840, 6960) {

@@ -6,8 +6,8 @@
 
 namespace qvr {
 
-// Work-related child care: hands back on its button or Enter only; the close box leaves the
-// caller's value.
+// Work-related child care: hands back on its button or Enter only ("" for an amount of 0 or
+// less); the close box leaves the caller's value.
 class GetCcare : public ModalForm {
 public:
     GetCcare();

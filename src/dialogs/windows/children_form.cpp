@@ -11,6 +11,15 @@
 #include <QLineEdit>
 
 namespace qvr {
+namespace {
+
+// A recognised date as leaving its box writes it; any other text as it stands.
+QString DateAsLeft(const QString& text) {
+    const std::optional<QDate> date = ParseDate(text);
+    return date ? FormatDate(*date) : text;
+}
+
+}  // namespace
 
 QString ColumnHeading(const QFont& font, const std::vector<std::pair<QString, int>>& wordsAt) {
     const QFontMetrics metrics(font);
@@ -78,7 +87,9 @@ void ChildrenForm::Form_Unload() {
     for (int row = 1; row <= 6; ++row) {
         const bool named = RowIsNamed(row);
         state.ChildName(row) = named ? names_[row - 1]->text() : QString("");
-        state.ChildDOB(row) = named ? dates_[row - 1]->text() : QString("");
+        // The box being typed in is not left when the dialog closes by its close box or the
+        // Ok access key; its date is stored as leaving it would have written it.
+        state.ChildDOB(row) = named ? DateAsLeft(dates_[row - 1]->text()) : QString("");
     }
 }
 

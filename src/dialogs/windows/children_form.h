@@ -21,7 +21,8 @@ QString StoredDateOfBirth(const QString& text);
 QLineEdit* MakeChildBox(QLineEdit* box);
 
 // The dialog of names and dates with a date check on leaving each date box; rows that have no
-// name (blanks removed) drop their date on storing.
+// name (blanks removed) drop their date on storing, and a recognised date is stored
+// "MM/DD/YYYY" however the dialog closes.
 class ChildrenForm : public ModalForm {
 protected:
     static constexpr int kNameLeft = 240;

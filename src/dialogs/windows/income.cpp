@@ -63,10 +63,12 @@ Income::Income() : ModalForm("Income", 7440, 5100) {
 void Income::Form_Load() {
     setWindowTitle(state.DialogTitle);
     amountBox_->setText(Format(state.DialogValue, "###,##0.00"));
-    SelectTrimmedText(amountBox_);
     for (const PayPeriod& period : kPayPeriods) payPeriods_->addItem(period.item);
     payPeriods_->setCurrentIndex(0);
     ConvertToMonthly();
+    // Selected last: the conversion may rewrite the box, which would drop the selection and
+    // make the first amount typed go after the "0.00".
+    SelectTrimmedText(amountBox_);
 }
 
 void Income::ConvertToMonthly() {
@@ -74,7 +76,7 @@ void Income::ConvertToMonthly() {
         amountBox_->setText("0.00");
         state.DialogValue = "0";
     } else if (const int period = payPeriods_->currentIndex(); period >= 0) {
-        // A text that is a number only at its start counts by that number.
+        // A text that is a number only at its start counts by that number, thousands included.
         const double amount = CCur(AmountOf(amountBox_->text()));
         state.DialogValue = Str(kPayPeriods[period].monthly(amount)).trimmed();
     }

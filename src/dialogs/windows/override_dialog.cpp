@@ -45,8 +45,10 @@ OverRide::OverRide() : ModalForm("OverRide", 7200, 3840) {
 
 void OverRide::Form_Unload() {
     const QString amount = amountBox_->text();
-    // A text that is no number does not turn the override on: the calculation needs an amount.
-    const bool on = useAmount_->isChecked() && !amount.trimmed().isEmpty() && IsNumeric(amount);
+    // A text that is no number, or a negative amount, does not turn the override on: the
+    // calculation needs an amount that line 4 can be.
+    const bool on =
+        useAmount_->isChecked() && !amount.trimmed().isEmpty() && IsNumeric(amount) && AmountOf(amount) >= 0;
     state.OverrideFlag = on ? "Y" : "N";
     state.OverrideAmount = on ? CurrencyText(AmountOf(amount)) : QString("0");
 }

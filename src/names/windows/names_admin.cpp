@@ -294,7 +294,22 @@ void NamesAdmin::WriteField(Field& field) {
         return;
     }
     field.shown = text;
-    if (field.column == "firmname") BuildList(shownKey_);  // the list shows the sort name
+    const bool formsChanged = ShowFormsAsStored();
+    if (formsChanged || field.column == "firmname") BuildList(shownKey_);  // the list shows the sort name
+}
+
+// A part of a person's name writes the name's forms too: their boxes show what was written.
+bool NamesAdmin::ShowFormsAsStored() {
+    bool changed = false;
+    for (Field& field : fields_) {
+        if (field.column != "firmname" && field.column != "listname" && field.column != "lastfirstmiddle") continue;
+        const QString stored = state.NamesRecordset->GetValue(field.column).value_or("");
+        if (stored == field.shown) continue;
+        SetTextOf(field.box, stored);
+        field.shown = stored;
+        changed = true;
+    }
+    return changed;
 }
 
 void NamesAdmin::WriteFocusedField() {

@@ -47,6 +47,9 @@ private:
     // no record holds it.
     bool ShowName(const QString& key);
     void WriteField(Field& field);
+    // Shows again the sort, listed and last-first forms of the record just written; true when
+    // one of them changed.
+    bool ShowFormsAsStored();
     void WriteFocusedField();
 
     void List1_Click();

@@ -185,9 +185,12 @@ void ChangeTable::grdSchedule_CurrentCellChanged(int row, int, int, int) {
 
 void ChangeTable::cmdSave_Click() { SaveLine(); }
 
+// Changes the user wants saved but that could not be are not dropped: the window stays.
 void ChangeTable::closeEvent(QCloseEvent* event) {
-    SettleUnsavedChanges();
-    event->accept();
+    if (SettleUnsavedChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool ChangeTable::HasUnsavedChanges() const {

@@ -26,7 +26,8 @@ public:
     static QColor ShadedColor();
 
 protected:
-    // Unsaved changes of the line editor are offered for saving before the window goes.
+    // Unsaved changes of the line editor are offered for saving before the window goes; when
+    // they are to be saved and cannot be, the window refuses to close.
     void closeEvent(QCloseEvent* event) override;
 
 private:

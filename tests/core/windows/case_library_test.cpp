@@ -255,16 +255,18 @@ TEST_F(CaseLibraryTest, AFortyCharacterNameIsListedWholeButCurrentByItsFirstThir
     EXPECT_EQ(Items(library), QStringList{Item(name, "DO000001")});
     EXPECT_EQ(state.CurrentCaseName, name.left(30));
 
+    // Renaming offers the whole name, so that a change at its end keeps the rest.
+    const QString renamed = name.left(33) + "Jenny A";
     ModalAnswerer answerer;
     QString offered;
     answerer.Then([&](QWidget* dialog) {
         offered = dialog->findChild<QLineEdit*>("Text1")->text();
-        ModalAnswerer::ClickButton(dialog, "Ok");
+        TypeThenClick(renamed, "Ok")(dialog);
     });
     Click(library, "cmdRenameCase");
 
-    EXPECT_EQ(offered, name.left(30));
-    EXPECT_EQ(StoredCases().at(0).name, name);  // accepted unchanged: nothing written
+    EXPECT_EQ(offered, name);
+    EXPECT_EQ(StoredCases().at(0).name, renamed);
 }
 
 struct AddCase {

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -98,6 +100,22 @@ TEST_F(FrameWindowTest, WorkingWindowsSitFramelessAtTheirPlaceAndATallOneScrolls
 
     EXPECT_EQ(SubWindow("FormA")->geometry().size(), QSize(15500 / 15, 20800 / 15));
     EXPECT_GT(MainWindow().ClientArea()->verticalScrollBar()->maximum(), 0);
+}
+
+// The worksheet scrolls the client area; the next window still sits at its own place.
+TEST_F(FrameWindowTest, AWindowOpenedAfterAScrolledWorksheetSitsAtItsPlace) {
+    StartProgram();
+    RegisterFakeWorksheet("FormA");
+    MenuItem("menuForms")->setEnabled(true);
+    Choose("menufrontofform");
+    QScrollBar* scroll = MainWindow().ClientArea()->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    ASSERT_GT(scroll->value(), 0);
+
+    Choose("menuCaseLibrary");
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(SubWindow("CaseLibrary")->geometry(), QRect(0, 0, 15700 / 15, 9000 / 15));
 }
 
 // Each working window sets the menus as it loads; unloading one restores nothing.
@@ -297,7 +315,7 @@ protected:
         FrameTest::SetUp();
         SetOpenDocumentHandler([this](const QString& path) {
             opened << path;
-            return true;
+            return opens;
         });
     }
     void TearDown() override {
@@ -305,6 +323,7 @@ protected:
         FrameTest::TearDown();
     }
     QStringList opened;
+    bool opens = true;
 };
 
 TEST_F(GuidelinesTest, PresentDocumentIsOpenedWithItsProgram) {
@@ -317,6 +336,24 @@ TEST_F(GuidelinesTest, PresentDocumentIsOpenedWithItsProgram) {
 
     EXPECT_EQ(opened, QStringList{"\\QVRForms\\CS2023.pdf"});
     EXPECT_TRUE(answerer.Titles().isEmpty());
+}
+
+// With no program to show it, the user is told where the document is, to open it themselves.
+TEST_F(GuidelinesTest, ADocumentThatCannotBeShownIsReportedWithWhereItIs) {
+    WriteHostFile(driveC + "/QVRForms/CS2023.pdf", "%PDF-1.4");
+    opens = false;
+    StartProgram();
+    MenuItem("menuGuidelines")->setEnabled(true);
+    ModalAnswerer answerer;
+    answerer.Click("OK");
+
+    Choose("menu2023Guidelines");
+
+    EXPECT_EQ(opened, QStringList{"\\QVRForms\\CS2023.pdf"});
+    EXPECT_EQ(answerer.Titles(), QStringList{"Child Support Guidelines"});
+    ASSERT_EQ(answerer.Texts().size(), 1);
+    EXPECT_TRUE(answerer.Texts()[0].contains(QDir::toNativeSeparators(driveC + "/QVRForms/CS2023.pdf")))
+        << answerer.Texts()[0].toStdString();
 }
 
 TEST_F(GuidelinesTest, MissingDocumentIsReportedAndNothingElseChanges) {

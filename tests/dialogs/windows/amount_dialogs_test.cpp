@@ -108,14 +108,16 @@ protected:
     }
 };
 
+// An amount of 0 or less comes back as none, as from the other amount dialogs.
 TEST_F(GetCcareTest, ButtonAndEnterHandBackTheFormattedAmount) {
     struct Case {
         const char* typed;
         Closing closing;
         const char* handedBack;
     };
-    for (const Case& c : {Case{"0", Closing::Button, "0.00"}, Case{"12.5", Closing::Button, "12.50"},
-                          Case{"12.5", Closing::Enter, "12.50"}, Case{"-3", Closing::Enter, "-3.00"},
+    for (const Case& c : {Case{"0", Closing::Button, ""}, Case{"12.5", Closing::Button, "12.50"},
+                          Case{"12.5", Closing::Enter, "12.50"}, Case{"-3", Closing::Enter, ""},
+                          Case{"-0.01", Closing::Button, ""}, Case{"abc", Closing::Button, ""},
                           Case{"1,250.5", Closing::LeaveThenButton, "1250.50"}}) {
         state.DialogValue = "99";
         Open<GetCcare>([&](QWidget* dialog) {

@@ -5,6 +5,9 @@
 #include "support/dialog_driver.h"
 #include "support/temp_drive.h"
 
+#include <QApplication>
+#include <QTest>
+
 namespace qvr::test {
 namespace {
 
@@ -102,8 +105,37 @@ TEST_F(GetChATest, OpensWithTheArraysAndTheCloseBoxStoresAsOkDoes) {
     });
     EXPECT_EQ(shown, QStringList({"", "", "", "", "Gus", "07/08/2016", "", "", "", "", "", ""}));
     EXPECT_EQ(state.ChildName2, "Hal");
-    EXPECT_EQ(state.ChildDOB2, "1/1/2019");  // the box was not left: no check, stored as it stands
+    EXPECT_EQ(state.ChildDOB2, "01/01/2019");
     EXPECT_EQ(state.ChildName3, "Gus");
+}
+
+// The access key clicks "&Ok" a moment later; a dialog it leaves open is closed here.
+void PressOkKey(QWidget* dialog) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    if (QTest::qWaitFor([dialog] { return !dialog->isVisible(); })) return;
+    ADD_FAILURE() << "Alt+O did not close the dialog";
+    dialog->close();
+}
+
+// Closed this way, the dialog does not leave the date box: the date is stored as leaving writes it.
+TEST_F(GetChATest, ADateBoxNotLeftIsStoredAsLeavingItWrites) {
+    struct Case {
+        void (*open)(UserActions);
+        void (*close)(QWidget* dialog);
+        const char* typed;
+        const char* stored;
+    };
+    for (const Case& c : {Case{Open<GetChA>, PressOkKey, "3/7/15", "03/07/2015"},
+                          Case{Open<GetChC>, CloseBox, "7-Mar-2015", "03/07/2015"},
+                          Case{Open<GetChC>, PressOkKey, "2015-03-07", "03/07/2015"},
+                          Case{Open<GetChA>, PressOkKey, "next spring", "next spring"}}) {
+        state.ChildName1 = "Ann";
+        c.open([&](QWidget* dialog) {
+            Type(dialog, DateBox(1), c.typed);
+            c.close(dialog);
+        });
+        EXPECT_EQ(state.ChildDOB1, c.stored) << c.typed;
+    }
 }
 
 TEST_F(GetChATest, EnterInABoxDoesNotClose) {

@@ -61,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IncomeCase{"1,250.50", Monthly, "$ 1,250.50 per Month", "1250.5"},
                       IncomeCase{"12,345.67", Weekly, "$ 53,456.75 per Month", "53456.7511"},
                       IncomeCase{"120abc", Weekly, "$ 519.60 per Month", "519.6"},
+                      IncomeCase{"1,250abc", Monthly, "$ 1,250.00 per Month", "1250"},
                       IncomeCase{"abc", Weekly, "$ 0.00 per Month", "0"},
                       IncomeCase{"", Annually, "$ 0.00 per Month", "0"}));
 
@@ -104,6 +105,18 @@ TEST_F(IncomeTest, OpeningWithZeroShowsZeros) {
     EXPECT_EQ(label, "$ 0.00 per Month");
     EXPECT_EQ(period, "Monthly");
     EXPECT_EQ(state.DialogValue, "0");
+}
+
+// The amount shown is selected as the dialog opens, so that what is typed at once replaces it.
+TEST_F(IncomeTest, TypingAtOnceReplacesTheAmountShown) {
+    for (const char* opening : {"0", "2500"}) {
+        state.DialogValue = opening;
+        Open<Income>([](QWidget* dialog) {
+            QTest::keyClicks(Control(dialog, "Text1"), "4000");
+            Click(dialog, "Command1");
+        });
+        EXPECT_EQ(state.DialogValue, "4000") << opening;
+    }
 }
 
 TEST_F(IncomeTest, APeriodChangedAfterTheAmountConvertsAgain) {

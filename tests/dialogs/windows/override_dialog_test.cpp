@@ -68,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Closing, OverRideClosingTest,
                                            OverrideCase{"", true, false, "N", "0"},
                                            OverrideCase{"   ", true, true, "N", "0"},
                                            OverrideCase{"0", true, false, "Y", "0"},
-                                           OverrideCase{"abc", true, false, "N", "0"}));
+                                           OverrideCase{"abc", true, false, "N", "0"},
+                                           OverrideCase{"-50", true, false, "N", "0"},
+                                           OverrideCase{"-1,500.25", true, true, "N", "0"}));
 
 TEST_F(OverRideTest, TheCloseBoxHandsBackAsTheButtonDoes) {
     state.OverrideFlag = "Y";

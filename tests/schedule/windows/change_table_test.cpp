@@ -347,6 +347,26 @@ TEST_F(ChangeTableTest, ARefusedSaveKeepsTheUserOnTheLineWithWhatWasTyped) {
     EXPECT_EQ(StoredSchedule(), ShippedSchedule());
 }
 
+// Changes the user wants saved and that cannot be are not dropped: the window stays, with them.
+TEST_F(ChangeTableTest, ARefusedSaveOnLeavingKeepsTheWindowWithWhatWasTyped) {
+    OpenSchedule();
+    const int row = RowOf("1000");
+    ClickRow(row);
+    Type(3, "3x");
+    ModalAnswerer answerer;
+    answerer.Click("Yes").Click("OK");
+    SetMenusEnabled({Menu::CaseLibrary}, true);
+
+    Choose("menuCaseLibrary");
+
+    EXPECT_EQ(answerer.Answered(), 2);
+    EXPECT_EQ(ShownWindows(), QStringList{"ChangeTable"});
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_EQ(Grid()->currentRow(), row);
+    EXPECT_EQ(AmountBox(3)->text(), "3x");
+    EXPECT_EQ(StoredSchedule(), ShippedSchedule());
+}
+
 TEST_F(ChangeTableTest, ARowChangedElsewhereIsNotOverwritten) {
     OpenSchedule();
     ClickRow(RowOf("1000"));
