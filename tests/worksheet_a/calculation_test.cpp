@@ -5,11 +5,11 @@
 #include "core/startup.h"
 #include "platform/database.h"
 #include "support/temp_drive.h"
+#include "support/print_qstring.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr {
 namespace {

@@ -1,12 +1,12 @@
 #include "worksheet_a/explanation_a.h"
 
 #include "core/program_state.h"
+#include "support/print_qstring.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <map>
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr {
 namespace {

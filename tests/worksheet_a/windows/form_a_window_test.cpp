@@ -383,7 +383,7 @@ TEST_F(FormAWindowTest, FilledWorksheetShowsEveryValueOnItsBlank) {
     Store("name2name", "Jane Elizabeth Doe");
     Store("chkbox1", " 1");
     Store("chkbox3", " 1");
-    OpenFormA();
+    FormA* window = OpenFormA();
     for (const char* name : kFieldCells) {
         const QLabel* cell = Cell(name);
         if (cell->text().isEmpty()) continue;
@@ -394,8 +394,8 @@ TEST_F(FormAWindowTest, FilledWorksheetShowsEveryValueOnItsBlank) {
     QDir().mkpath(folder);
     for (int color : {15, 14}) {
         state.FieldColor = color;
-        Window()->ChangeFieldColors();
-        EXPECT_TRUE(Window()->grab().save(folder + QString("/form_a_%1.png").arg(color)));
+        window->ChangeFieldColors();
+        EXPECT_TRUE(window->grab().save(folder + QString("/form_a_%1.png").arg(color)));
     }
 }
 

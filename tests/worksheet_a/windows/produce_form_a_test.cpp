@@ -1,10 +1,11 @@
-#include "worksheet_a/windows/produce_form_a.h"
+#include "worksheet/windows/produce_court_form.h"
 
 #include "core/program_state.h"
 #include "platform/shell.h"
 #include "support/modal_answerer.h"
 #include "support/temp_drive.h"
 #include "worksheet_a/court_form_a.h"
+#include "support/print_qstring.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <poppler-form.h>
 #include <poppler-qt6.h>
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr::test {
 namespace {
@@ -86,12 +86,12 @@ protected:
     // Produces with the confirmation answered by `answer`.
     void Produce(ModalAnswerer::Action answer = Confirm()) {
         answerer.Then(std::move(answer));
-        ProduceFormA(worksheet);
+        ProduceCourtForm(worksheet, CourtFormA());
     }
     // Produces and answers the message box that follows with OK.
     void ProduceExpectingAMessage() {
         answerer.Then(Confirm()).Click("OK");
-        ProduceFormA(worksheet);
+        ProduceCourtForm(worksheet, CourtFormA());
     }
     static ModalAnswerer::Action Confirm() {
         return [](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "Produce Form Now"); };
