@@ -35,8 +35,8 @@ void ReadOvernights(const CaseRecord& record, WorksheetResultB& r) {
 }
 
 void ReadAdjustments(const CaseRecord& record, WorksheetResultB& r) {
-    ReadNumbers(record, {{"padja", &r.PLine10a}, {"padjb", &r.PLine10b}, {"padjc", &r.PLine10c},
-                         {"dadja", &r.DLine10a}, {"dadjb", &r.DLine10b}, {"dadjc", &r.DLine10c}});
+    ReadNumbers(record, {{"padja", &r.PLine5a}, {"padjb", &r.PLine5b}, {"padjc", &r.PLine5c},
+                         {"dadja", &r.DLine5a}, {"dadjb", &r.DLine5b}, {"dadjc", &r.DLine5c}});
 }
 
 bool AnyChildShared(const WorksheetResultB& r) {
@@ -64,13 +64,13 @@ void ComputeTimeWithOtherParent(WorksheetResultB& r) {
 }
 
 void ComputeAdjustments(WorksheetResultB& r) {
-    r.PLine10d = r.PLine10a + r.PLine10b + r.PLine10c;
-    r.DLine10d = r.DLine10a + r.DLine10b + r.DLine10c;
-    r.CLine10d = r.PLine10d + r.DLine10d;
+    r.PLine5d = r.PLine5a + r.PLine5b + r.PLine5c;
+    r.DLine5d = r.DLine5a + r.DLine5b + r.DLine5c;
+    r.CLine10d = r.PLine5d + r.DLine5d;
     r.PLine11 = r.CLine10d * r.PLine3 / 100;
     r.DLine11 = r.CLine10d * r.DLine3 / 100;
-    r.PLine12 = std::max(0.0, r.PLine10d - r.PLine11);
-    r.DLine12 = std::max(0.0, r.DLine10d - r.DLine11);
+    r.PLine12 = std::max(0.0, r.PLine5d - r.PLine11);
+    r.DLine12 = std::max(0.0, r.DLine5d - r.DLine11);
     r.PLine13 = r.PLine9 - r.PLine12;
     r.DLine13 = r.DLine9 - r.DLine12;
 }
@@ -104,9 +104,9 @@ void WriteLineCaptions(WorksheetResultB& r) {
     auto& c = r.captions;
     for (const auto& [label, amount] :
          {std::pair{"lblC4", r.CLine4}, {"lblC5", r.CLine5}, {"lblP6", r.PLine6}, {"lblD6", r.DLine6},
-          {"lblP9", r.PLine9}, {"lblD9", r.DLine9}, {"lblPAdja", r.PLine10a}, {"lblPAdjb", r.PLine10b},
-          {"lblPAdjc", r.PLine10c}, {"lblP10d", r.PLine10d}, {"lblDAdja", r.DLine10a}, {"lblDAdjb", r.DLine10b},
-          {"lblDAdjc", r.DLine10c}, {"lblD10d", r.DLine10d}, {"lblC10d", r.CLine10d}, {"lblP11", r.PLine11},
+          {"lblP9", r.PLine9}, {"lblD9", r.DLine9}, {"lblPAdja", r.PLine5a}, {"lblPAdjb", r.PLine5b},
+          {"lblPAdjc", r.PLine5c}, {"lblP10d", r.PLine5d}, {"lblDAdja", r.DLine5a}, {"lblDAdjb", r.DLine5b},
+          {"lblDAdjc", r.DLine5c}, {"lblD10d", r.DLine5d}, {"lblC10d", r.CLine10d}, {"lblP11", r.PLine11},
           {"lblD11", r.DLine11}, {"lblP12", r.PLine12}, {"lblD12", r.DLine12}, {"lblP13", r.PLine13},
           {"lblD13", r.DLine13}})
         c[label] = AmountCaption(amount);

@@ -14,14 +14,13 @@ namespace qvr {
 // The lines of worksheet B that the shared calculation variables have no slot for. Lines 1 to 4
 // and 7 to 9 of the plaintiff and defendant stand in the shared slots of the same names
 // (PLine7 is the plaintiff's overnights, PLine8 its share of them, PLine9 its obligation for the
-// time with the other parent).
+// time with the other parent); the adjustments of lines 10a to 10d stand in the expense slots
+// PLine5a to PLine5d and DLine5a to DLine5d, which the expense editors start from.
 struct SharedCustodyLines {
     double CLine5 = 0;                // line 4 times 1.5
     double PLine6 = 0, DLine6 = 0;    // each parent's portion of line 5
     double CLine7 = 0;                // 365 nights for each counted child
-    double PLine10a = 0, PLine10b = 0, PLine10c = 0, PLine10d = 0;
-    double DLine10a = 0, DLine10b = 0, DLine10c = 0, DLine10d = 0;
-    double CLine10d = 0;
+    double CLine10d = 0;              // both parents' adjustments
     double PLine11 = 0, DLine11 = 0;  // fair share of the adjustments
     double PLine12 = 0, DLine12 = 0;  // adjustments paid beyond the fair share
     double PLine13 = 0, DLine13 = 0;  // adjusted obligation

@@ -1,10 +1,10 @@
 #include "worksheet_b/calculation.h"
 
+#include "support/print_qstring.h"
+
 #include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
-
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr {
 namespace {

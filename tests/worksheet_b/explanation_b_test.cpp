@@ -1,9 +1,9 @@
 #include "worksheet_b/explanation_b.h"
 
+#include "support/print_qstring.h"
+
 #include <QStringList>
 #include <gtest/gtest.h>
-
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr {
 namespace {
