@@ -180,17 +180,22 @@ TEST_F(FormBTest, OverrideReplacesLine4) {
 
 // ---- The court form ---------------------------------------------------------------------------
 
-// The shipped stand-in form's field names in the document's own order, read with qpdf.
-QStringList ShippedFieldNames() {
+// The shipped stand-in form's fields in the document's own order, read with qpdf: each name,
+// with " >" after a right-aligned one.
+QStringList ShippedFields() {
     QPDF pdf;
     pdf.processFile(QFile::encodeName(QString(SHIPPED_DIR) + "/AOC-CV-628_2023.PDF").constData());
     QPDFObjectHandle fields = pdf.getRoot().getKey("/AcroForm").getKey("/Fields");
     QStringList names;
-    for (int i = 0; i < fields.getArrayNItems(); ++i)
-        names << QString::fromStdString(fields.getArrayItem(i).getKey("/T").getUTF8Value());
+    for (int i = 0; i < fields.getArrayNItems(); ++i) {
+        QPDFObjectHandle field = fields.getArrayItem(i);
+        const bool right = field.getKey("/Q").isInteger() && field.getKey("/Q").getIntValue() == 2;
+        names << QString::fromStdString(field.getKey("/T").getUTF8Value()) + (right ? " >" : "");
+    }
     return names;
 }
 
+// Line by line, each line's figures right-aligned.
 TEST(CourtFormB, ShippedFormHasItsFieldsLineByLine) {
     QStringList expected{"File No", "IV-D Case No", "Case No. (Code)", "UIFSA Case No", "District",
                          "Superior Court Division", "County", "Civil", "Plaintiff", "Criminal", "Name Of Defendant"};
@@ -202,9 +207,9 @@ TEST(CourtFormB, ShippedFormHasItsFieldsLineByLine) {
         {"10d", "PDC"}, {"11", "PD"}, {"12", "PD"}, {"13", "PD"},   {"14", "PD"}};
     for (const auto& [line, cells] : lines)
         for (const QChar cell : QString(cells))
-            expected << QString("Line %1 %2").arg(line, cell == 'P' ? "Plaintiff" : cell == 'D' ? "Defendant" : "Combined");
+            expected << QString("Line %1 %2 >").arg(line, cell == 'P' ? "Plaintiff" : cell == 'D' ? "Defendant" : "Combined");
     expected << "Date" << "Prepared By";
-    EXPECT_EQ(ShippedFieldNames(), expected);
+    EXPECT_EQ(ShippedFields(), expected);
 }
 
 // A field read back through Poppler: a text field's text, or a check box as "Yes"/"No".
@@ -297,6 +302,13 @@ TEST_F(FormBTest, FilledWorksheetShowsEveryValueOnItsBlank) {
     Store("child1nights", "120");
     OpenWorksheet();
     EXPECT_TRUE(Window()->grab().save(folder + "/form_b.png"));
+    SetOpenDocumentHandler([](const QString&) { return true; });
+    ModalAnswerer answerer;
+    answerer.Click("Produce Form Now");
+    Choose("menuProduce");
+    SetOpenDocumentHandler({});
+    QFile::remove(folder + "/form_b.pdf");
+    EXPECT_TRUE(QFile::copy(driveC + "/QVRForms/QVRPDF.PDF", folder + "/form_b.pdf"));
 }
 
 }  // namespace
