@@ -2,7 +2,10 @@
 // Worksheet A on the shared worksheet fixture, with its children entered through its own dialog.
 
 #include "support/worksheet_fixture.h"
+#include "worksheet_a/court_form_a.h"
 #include "worksheet_a/windows/form_a.h"
+
+#include <vector>
 
 namespace qvr::test {
 
@@ -11,6 +14,14 @@ protected:
     FormATest() : WorksheetTest("FormA", MakeFormA) {}
 
     FormA* OpenFormA() { return dynamic_cast<FormA*>(OpenWorksheet()); }
+
+    // Every cell of the form: what "Show/Hide Fields" colours.
+    static std::vector<QString> FieldCells() {
+        std::vector<QString> cells;
+        for (const FormBlank& blank : CourtFormA().blanks)
+            if (blank.IsCell()) cells.push_back(blank.label);
+        return cells;
+    }
 
     void EnterChild(int row, const QString& name, const QString& dateOfBirth) {
         ModalAnswerer answerer;
