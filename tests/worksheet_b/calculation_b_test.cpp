@@ -190,18 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Settings("N")}),
     [](const auto& info) { return info.param.name; });
 
-TEST(WorksheetBLines, KeepsTheFiguresBehindTheCaptions) {
-    const WorksheetResultB r = Calculate(OneSharedChild());
-    EXPECT_EQ(r.NumChildren, 1);
-    EXPECT_DOUBLE_EQ(r.CLine5, 1614);
-    EXPECT_NEAR(r.PLine9, 312.74487684, 1e-9);
-    EXPECT_NEAR(r.DLine13, 505.29507684, 1e-9);
-    EXPECT_NEAR(r.DLine14, 299.6802, 1e-9);
-    EXPECT_EQ(r.PLine14, 0);
-    EXPECT_EQ(r.ChildNights[0], 200);
-    EXPECT_FALSE(r.ChildNights[1].has_value());
-}
-
 TEST(WorksheetBLines, StoredCreditsForOtherChildrenStandForBothParents) {
     const WorksheetResultB r = Calculate(
         With(OneSharedChild(), {{"poc", "2"}, {"presp", "123.45"}, {"doc", "1"}, {"dresp", "77"}}));
