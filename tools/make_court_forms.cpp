@@ -4,6 +4,7 @@
 
 #include "pdf_form_builder.h"
 #include "worksheet_a/court_form_a.h"
+#include "worksheet_b/court_form_b.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -27,6 +28,7 @@ int Fail(const QString& message) {
 
 const qvr::CourtFormLayout* LayoutFor(const QString& worksheet) {
     if (worksheet == "A") return &qvr::CourtFormA();
+    if (worksheet == "B") return &qvr::CourtFormB();
     return nullptr;
 }
 
@@ -58,6 +60,11 @@ bool DrawPage(const qvr::CourtFormLayout& layout, const QString& pdfPath) {
     return painter.end();
 }
 
+// The figures of the worksheet lines stand right-aligned in their cells, as on the worksheet.
+bool LineFigure(qvr::CellKind kind) {
+    return kind == qvr::CellKind::Amount || kind == qvr::CellKind::Share || kind == qvr::CellKind::Number;
+}
+
 bool AddFields(const qvr::CourtFormLayout& layout, const QString& pagePdf, const QString& formPath) {
     qvr::tools::PdfFormBuilder builder(pagePdf);
     for (const qvr::FormBlank& blank : layout.Fields()) {
@@ -67,7 +74,7 @@ bool AddFields(const qvr::CourtFormLayout& layout, const QString& pagePdf, const
         if (blank.kind == qvr::CellKind::CheckBox)
             builder.AddCheckBox(blank.fieldName, rect);
         else
-            builder.AddTextField(blank.fieldName, rect, 8);
+            builder.AddTextField(blank.fieldName, rect, 8, {}, LineFigure(blank.kind) ? Qt::AlignRight : Qt::AlignLeft);
     }
     return builder.Save(formPath);
 }

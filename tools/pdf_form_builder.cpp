@@ -110,11 +110,14 @@ PdfFormBuilder::PdfFormBuilder(const QString& pagePdf) : impl_(std::make_unique<
 
 PdfFormBuilder::~PdfFormBuilder() = default;
 
-void PdfFormBuilder::AddTextField(const QString& name, const QRectF& rect, double fontSize, const QString& parent) {
+void PdfFormBuilder::AddTextField(const QString& name, const QRectF& rect, double fontSize, const QString& parent,
+                                  Qt::Alignment alignment) {
     QPDFObjectHandle field = impl_->Widget(rect);
     field.replaceKey("/FT", Name("/Tx"));
     field.replaceKey("/T", Text(name));
     field.replaceKey("/DA", Text(QString("/Helv %1 Tf 0 g").arg(fontSize)));
+    if (alignment & (Qt::AlignHCenter | Qt::AlignRight))
+        field.replaceKey("/Q", QPDFObjectHandle::newInteger(alignment & Qt::AlignRight ? 2 : 1));
     impl_->Place(field, parent);
 }
 

@@ -16,8 +16,10 @@ public:
     ~PdfFormBuilder();
 
     // Rectangles are in PDF points from the page's bottom left. A field with a parent becomes a
-    // kid of that (non-terminal) parent field, made on first use.
-    void AddTextField(const QString& name, const QRectF& rect, double fontSize = 0, const QString& parent = {});
+    // kid of that (non-terminal) parent field, made on first use. `alignment` places the text
+    // (left, centred or right: the field's quadding).
+    void AddTextField(const QString& name, const QRectF& rect, double fontSize = 0, const QString& parent = {},
+                      Qt::Alignment alignment = Qt::AlignLeft);
     void AddCheckBox(const QString& name, const QRectF& rect, const QString& onState = "Yes");
     bool Save(const QString& hostPath);
 

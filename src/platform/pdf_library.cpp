@@ -10,6 +10,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFFormFieldObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <vector>
@@ -41,6 +42,34 @@ std::string WinAnsi(const QString& text) {
         bytes += mapped;
     }
     return bytes;
+}
+
+// Widths of Helvetica's glyphs for the printable ASCII characters, in thousandths of the font
+// size; other characters count as wide as a digit. Enough to place a line of a form field.
+constexpr short kHelveticaWidths[95] = {
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,  // space to /
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,  // 0 to ?
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,  // @ to O
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,  // P to _
+    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,  // ` to o
+    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584};      // p to ~
+
+double TextWidth(const std::string& winAnsi, double size) {
+    double thousandths = 0;
+    for (const char c : winAnsi) {
+        const auto byte = static_cast<unsigned char>(c);
+        thousandths += byte >= 0x20 && byte < 0x7F ? kHelveticaWidths[byte - 0x20] : 556;
+    }
+    return thousandths * size / 1000;
+}
+
+// Where a line of text starts in a field `width` wide: two points in from the side its quadding
+// names (0 left, 1 centred, 2 right), never left of the left margin.
+double TextStart(int quadding, double width, double textWidth) {
+    constexpr double margin = 2;
+    if (quadding == 1) return std::max(margin, (width - textWidth) / 2);
+    if (quadding == 2) return std::max(margin, width - margin - textWidth);
+    return margin;
 }
 
 bool IsField(QPDFObjectHandle object) { return object.isDictionary() && object.hasKey("/T"); }
@@ -133,7 +162,7 @@ struct PdfLibrary::Document {
         return streamResources;
     }
 
-    void SetTextAppearance(QPDFObjectHandle widget, const std::string& da, const QString& text) {
+    void SetTextAppearance(QPDFObjectHandle widget, const std::string& da, int quadding, const QString& text) {
         QPDFObjectHandle rect = widget.getKey("/Rect");
         if (!rect.isRectangle()) return;
         const QPDFObjectHandle::Rectangle r = rect.getArrayAsRectangle();
@@ -143,9 +172,11 @@ struct PdfLibrary::Document {
         QPDFObjectHandle resources = FontResources(appearance);
         const double size = appearance.size > 0 ? appearance.size : std::max(4.0, std::min(10.0, height * 0.7));
         const double baseline = std::max(1.0, (height - size * 0.75) / 2);
-        const std::string content = "/Tx BMC q BT " + appearance.font + " " + std::to_string(size) + " Tf 0 g 2 " +
-                                    std::to_string(baseline) + " Td " +
-                                    QPDFObjectHandle::newString(WinAnsi(text)).unparse() + " Tj ET Q EMC\n";
+        const std::string bytes = WinAnsi(text);
+        const double start = TextStart(quadding, width, TextWidth(bytes, size));
+        const std::string content = "/Tx BMC q BT " + appearance.font + " " + std::to_string(size) + " Tf 0 g " +
+                                    std::to_string(start) + " " + std::to_string(baseline) + " Td " +
+                                    QPDFObjectHandle::newString(bytes).unparse() + " Tj ET Q EMC\n";
         QPDFObjectHandle stream = pdf.newStream(content);
         QPDFObjectHandle dict = stream.getDict();
         dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
@@ -161,7 +192,8 @@ struct PdfLibrary::Document {
         QPDFFormFieldObjectHelper helper(field);
         const std::string da = helper.getDefaultAppearance();
         field.replaceKey("/V", QPDFObjectHandle::newUnicodeString(text.toStdString()));
-        for (QPDFObjectHandle widget : Widgets(field)) SetTextAppearance(widget, da, text);
+        const int quadding = helper.getQuadding();
+        for (QPDFObjectHandle widget : Widgets(field)) SetTextAppearance(widget, da, quadding, text);
     }
 
     void SetCheckBox(QPDFObjectHandle field, bool on) {

@@ -28,8 +28,9 @@ struct FormBox {
 };
 
 // What a blank holds: a text as typed, an amount ("##,##0.00"), a share ("##0.00"), the count of
-// other children beside an amount (shown, not a form field), or a check box.
-enum class CellKind { Text, Amount, Share, Count, CheckBox };
+// other children beside an amount (shown, not a form field), a check box, or a whole number on a
+// worksheet line (overnights), shown and filled as it stands.
+enum class CellKind { Text, Amount, Share, Count, CheckBox, Number };
 
 // A blank: a worksheet cell and, but for a count, the fillable field of the form under it.
 struct FormBlank {

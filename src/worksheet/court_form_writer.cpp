@@ -124,7 +124,7 @@ void CourtFormWriter::Children() {
     Area("GetChildInfoHot", QRectF(kLeft, top, kRight - kLeft, header + 3 * row));
 }
 
-// One cell of a worksheet line: "$" before an amount, "%" after a share.
+// One cell of a worksheet line: "$" before an amount, "%" after a share, a number alone.
 void CourtFormWriter::Cell(double x, double y, double height, const QString& label, const QString& field,
                            CellKind kind, const QString& count) {
     const double blankTop = y + (height - kBlankHeight) / 2;
@@ -132,6 +132,10 @@ void CourtFormWriter::Cell(double x, double y, double height, const QString& lab
     if (!count.isEmpty()) {
         Blank(count, QString(), QRectF(x + 1, blankTop, 16, kBlankHeight), CellKind::Count);
         left = x + 18;
+    }
+    if (kind == CellKind::Number) {
+        Blank(label, field, QRectF(left, blankTop, x + kCellWidth - left - 2, kBlankHeight), kind);
+        return;
     }
     if (kind == CellKind::Share) {
         Blank(label, field, QRectF(x + 2, blankTop, kCellWidth - 14, kBlankHeight), kind);

@@ -71,5 +71,23 @@ TEST_F(ProgramTest, WorksheetAProducesItsFormAndExplainsItself) {
         "This is a Sole Custody Child Support Calculation (Worksheet A) performed on "));
 }
 
+TEST_F(ProgramTest, WorksheetBOpensFromItsMenuTheCaseLibraryAndItsExplanation) {
+    Choose("menubackofform");
+    EXPECT_EQ(ShownWindows().value(0), "FormB");
+
+    ShowWorkingWindow("CaseLibrary");
+    DeleteUnloadedWindows();
+    LoadedWorkingWindow("CaseLibrary")->findChild<QPushButton*>("cmdSelectWorksheetB")->click();
+    DeleteUnloadedWindows();
+    ASSERT_EQ(ShownWindows().value(0), "FormB");
+
+    LoadedWorkingWindow("FormB")->findChild<QPushButton*>("cmdExplanation")->click();
+    DeleteUnloadedWindows();
+    EXPECT_EQ(ShownWindows(), QStringList{"CalcDetailRegistered"});
+    UnloadWorkingWindow("CalcDetailRegistered");
+    DeleteUnloadedWindows();
+    EXPECT_EQ(ShownWindows(), QStringList{"FormB"});
+}
+
 }  // namespace
 }  // namespace qvr::test

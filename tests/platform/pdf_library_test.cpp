@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <poppler-form.h>
 #include <poppler-qt6.h>
+#include <qpdf/QPDF.hh>
 
 namespace qvr::test {
 namespace {
@@ -108,6 +110,39 @@ TEST_F(PdfLibraryTest, TextFieldsGetAnAppearanceThatPrints) {
 
     EXPECT_GT(DarkPixels(driveC + "/forms/out.pdf", kFirstRect), 50);
     EXPECT_EQ(ReadFields(driveC + "/forms/out.pdf").at("first").text, "O\u2019Brien 1,234.50 Müller");
+}
+
+// Where the appearance of the form's first field starts its text, read with qpdf; -1 for none.
+double AppearanceTextStart(const QString& hostPath) {
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(hostPath).constData());
+    QPDFObjectHandle field = pdf.getRoot().getKey("/AcroForm").getKey("/Fields").getArrayItem(0);
+    const std::shared_ptr<Buffer> data = field.getKey("/AP").getKey("/N").getStreamData();
+    const QString content = QString::fromLatin1(reinterpret_cast<const char*>(data->getBuffer()), int(data->getSize()));
+    const QRegularExpressionMatch start = QRegularExpression(R"(([0-9.]+) [0-9.]+ Td)").match(content);
+    return start.hasMatch() ? start.captured(1).toDouble() : -1;
+}
+
+TEST_F(PdfLibraryTest, TextStandsWhereTheFieldsQuaddingPutsIt) {
+    // "1234567.50" in 10-point Helvetica: nine digits of 5.56 and a point of 2.78, 52.82 wide.
+    const struct {
+        Qt::Alignment alignment;
+        QString text;
+        double start;
+    } cases[] = {{Qt::AlignLeft, "1234567.50", 2},
+                 {Qt::AlignHCenter, "1234567.50", (300 - 52.82) / 2},
+                 {Qt::AlignRight, "1234567.50", 300 - 2 - 52.82},
+                 {Qt::AlignRight, QString(60, '8'), 2}};  // wider than the field: its start shows
+    for (const auto& c : cases) {
+        PdfFormBuilder builder;
+        builder.AddTextField("amount", QRectF(72, 700, 300, 20), 10, {}, c.alignment);
+        ASSERT_TRUE(builder.Save(driveC + "/forms/aligned.pdf"));
+        PdfLibrary pdf;
+        ASSERT_EQ(pdf.LoadFromFile("C:\\forms\\aligned.pdf"), 1);
+        pdf.SetFormFieldValue(1, c.text);
+        ASSERT_EQ(pdf.SaveToFile(kOutput), 1);
+        EXPECT_NEAR(AppearanceTextStart(driveC + "/forms/out.pdf"), c.start, 0.001) << c.alignment.toInt();
+    }
 }
 
 TEST_F(PdfLibraryTest, IndexOutsideTheFieldsIsRefused) {

@@ -1,0 +1,47 @@
+#pragma once
+// The shared-custody worksheet (AOC-CV-628) computed from one case record: lines 1 to 14, the
+// override of line 4, the overnights warning, and every caption and check-box value that the
+// worksheet window shows. Needs no window and no database: it takes the record's columns, the
+// run settings and the schedule.
+
+#include "worksheet/worksheet_result.h"
+
+#include <array>
+#include <optional>
+
+namespace qvr {
+
+// The lines of worksheet B that the shared calculation variables have no slot for. Lines 1 to 4
+// and 7 to 9 of the plaintiff and defendant stand in the shared slots of the same names
+// (PLine7 is the plaintiff's overnights, PLine8 its share of them, PLine9 its obligation for the
+// time with the other parent); the adjustments of lines 10a to 10d stand in the expense slots
+// PLine5a to PLine5d and DLine5a to DLine5d, which the expense editors start from.
+struct SharedCustodyLines {
+    double CLine5 = 0;                // line 4 times 1.5
+    double PLine6 = 0, DLine6 = 0;    // each parent's portion of line 5
+    double CLine7 = 0;                // 365 nights for each counted child
+    double CLine10d = 0;              // both parents' adjustments
+    double PLine11 = 0, DLine11 = 0;  // fair share of the adjustments
+    double PLine12 = 0, DLine12 = 0;  // adjustments paid beyond the fair share
+    double PLine13 = 0, DLine13 = 0;  // adjusted obligation
+    double PLine14 = 0, DLine14 = 0;  // recommended order, under the larger line 13; 0 under the other
+    // Nights with the plaintiff of each child row that counts (its stored name is not empty);
+    // nullopt for a row that does not count.
+    std::array<std::optional<double>, 6> ChildNights{};
+};
+
+struct WorksheetResultB : WorksheetResult, SharedCustodyLines {};
+
+// Fewer nights than this with either parent is no shared custody.
+constexpr double kSharedCustodyNights = 123;
+constexpr double kNightsInYear = 365;
+
+WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
+
+// With the settings of the run (RoundLinesB), as the window runs it; what the window shows, while
+// the run keeps the whole result for the explanation (LastWorksheetB).
+WorksheetResult CalculateWorksheetBForRun(const CaseRecord& record, Schedule& schedule);
+// The result of the run's last worksheet B calculation.
+const WorksheetResultB& LastWorksheetB();
+
+}  // namespace qvr

@@ -1,0 +1,152 @@
+#include "worksheet_b/explanation_b.h"
+
+#include "core/values.h"
+
+namespace qvr {
+namespace {
+
+// One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and its own lines.
+struct Party : PartyFigures {
+    QString portion, nights, nightsShare, timeWithOther;
+    QString childCare, insurance, extraordinary, adjustments, fairShare, excess, adjusted13, order;
+};
+
+Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariables& result) {
+    const auto shown = [&](const QString& line) { return caption(QString("lbl") + letter + line).trimmed(); };
+    Party party;
+    static_cast<PartyFigures&>(party) = ReadPartyFigures(caption, letter, result);
+    party.portion = shown("6");
+    party.nights = shown("7");
+    party.nightsShare = shown("8");
+    party.timeWithOther = shown("9");
+    party.childCare = shown("Adja");
+    party.insurance = shown("Adjb");
+    party.extraordinary = shown("Adjc");
+    party.adjustments = shown("10d");
+    party.fairShare = shown("11");
+    party.excess = shown("12");
+    party.adjusted13 = shown("13");
+    party.order = shown("14");
+    return party;
+}
+
+QString Nights(double nights) { return Format(nights, "##0"); }
+
+QString ChildName(const CaptionOf& caption, int row) {
+    const QString name = caption(QString("lblChild%1Name").arg(row)).trimmed();
+    return name.isEmpty() ? QString("Child %1").arg(row) : name;
+}
+
+QString BasicObligation(const CaptionOf& caption, const WorksheetResultB& result) {
+    const QString line4 = caption("lblC4").trimmed();
+    const QString source =
+        result.OverrideFlag == "Y"
+            ? "The BASIC child support obligation (line 4) is not taken from the NC Schedule of Basic Support "
+              "Obligations: it is the override amount of $" + line4 + " entered for this case. "
+            : "The BASIC child support obligation is determined using the NC Schedule of Basic Support Obligations. "
+              "Based on the combined adjusted gross income amount of $" + caption("lblC2").trimmed() + " and " +
+                  QString::number(result.NumChildren) + (result.NumChildren == 1 ? " child" : " children") +
+                  ", the BASIC child support obligation amount (line 4) is $" + line4 + ". ";
+    return source +
+           "When the children live with each parent for part of the year, both households bear costs for them, so "
+           "the BASIC obligation is multiplied by 1.5, giving a shared custody basic obligation (line 5) of $" +
+           caption("lblC5").trimmed() + "." + kParagraphBreak;
+}
+
+QString Portions(const Party& plaintiff, const Party& defendant) {
+    return "Each parent's portion of the shared custody basic obligation follows their share of the combined "
+           "income: " + plaintiff.name + "'s " + plaintiff.share + "% is $" + plaintiff.portion + ", and " +
+           defendant.name + "'s " + defendant.share + "% is $" + defendant.portion + " (line 6)." + kParagraphBreak;
+}
+
+QString ChildNightsList(const CaptionOf& caption, const WorksheetResultB& result, const Party& plaintiff,
+                        const Party& defendant) {
+    QStringList children;
+    for (int row = 1; row <= 6; ++row) {
+        const std::optional<double> nights = result.ChildNights[row - 1];
+        if (!nights) continue;
+        children << ChildName(caption, row) + " spends " + Nights(*nights) + " with " + plaintiff.name + " and " +
+                        Nights(kNightsInYear - *nights) + " with " + defendant.name;
+    }
+    return children.join("; ");
+}
+
+QString Overnights(const CaptionOf& caption, const WorksheetResultB& result, const Party& plaintiff,
+                   const Party& defendant) {
+    if (result.NumChildren == 0)
+        return "Since no children have been identified, no overnights are counted with either parent." +
+               kParagraphBreak;
+    return "Of the 365 overnights in a year, " + ChildNightsList(caption, result, plaintiff, defendant) +
+           ". Together that is " + plaintiff.nights + " overnights with " + plaintiff.name + " and " +
+           defendant.nights + " with " + defendant.name + " out of " + caption("lblTotalOvernights").trimmed() +
+           ", so the children are with " + plaintiff.name + " " + plaintiff.nightsShare + "% of the time and with " +
+           defendant.name + " " + defendant.nightsShare + "% of the time (line 8)." + kParagraphBreak;
+}
+
+QString TimeWithOtherParent(const Party& plaintiff, const Party& defendant) {
+    return "Each parent owes support for the time the children spend with the other parent: " + plaintiff.name +
+           "'s portion of $" + plaintiff.portion + " for " + defendant.name + "'s " + defendant.nightsShare +
+           "% of the overnights is $" + plaintiff.timeWithOther + ", and " + defendant.name + "'s portion of $" +
+           defendant.portion + " for " + plaintiff.name + "'s " + plaintiff.nightsShare + "% is $" +
+           defendant.timeWithOther + " (line 9)." + kParagraphBreak;
+}
+
+QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
+
+QString ExpenseSentence(const Party& party) {
+    if (SignOf(party.adjustments) <= 0)
+        return party.name +
+               " is not claiming any expenses for work related child care, health insurance, or extraordinary "
+               "expenses. ";
+    return party.name + " is claiming expenses in the amount of $" + ExpenseComponent(party.childCare) +
+           " for Work Related Child Care, $" + ExpenseComponent(party.insurance) + " for Health Insurance, and $" +
+           ExpenseComponent(party.extraordinary) + " for extraordinary expenses, totaling $" + party.adjustments +
+           ". ";
+}
+
+QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
+    const QString combined = caption("lblC10d").trimmed();
+    if (SignOf(combined) <= 0)
+        return "Neither parent is claiming any expenses for work related child care, health insurance, or "
+               "extraordinary expenses, so no adjustments are made." + kParagraphBreak;
+    return "Included in this calculation are expenses paid directly by each parent. " + ExpenseSentence(plaintiff) +
+           ExpenseSentence(defendant) + "Each parent's fair share of the combined expenses of $" + combined +
+           " follows their share of the combined income: $" + plaintiff.fairShare + " for " + plaintiff.name +
+           " and $" + defendant.fairShare + " for " + defendant.name + " (line 11). What a parent pays beyond its "
+           "fair share is credited to it: $" + plaintiff.excess + " for " + plaintiff.name + " and $" +
+           defendant.excess + " for " + defendant.name + " (line 12)." + kParagraphBreak;
+}
+
+QString Order(const WorksheetResultB& result, const Party& plaintiff, const Party& defendant) {
+    const QString adjusted = "After these credits, " + plaintiff.name + "'s adjusted support obligation is $" +
+                             plaintiff.adjusted13 + " and " + defendant.name + "'s is $" + defendant.adjusted13 +
+                             " (line 13). ";
+    if (result.Obligor != "P" && result.Obligor != "D")
+        return adjusted + "Since the two amounts are equal, they cancel out: no child support order is recommended "
+                          "and neither parent pays the other.";
+    const bool plaintiffPays = result.Obligor == "P";
+    const Party& payer = plaintiffPays ? plaintiff : defendant;
+    const Party& payee = plaintiffPays ? defendant : plaintiff;
+    return adjusted + "The lesser amount is subtracted from the greater, so the recommended child support order "
+                      "(line 14) is for " + payer.name + " to pay " + payee.name + " $" + payer.order +
+           " per month.";
+}
+
+}  // namespace
+
+QString ExplanationTextB(const CaptionOf& caption, const WorksheetResultB& result, const QDate& today) {
+    const Party plaintiff = ReadParty(caption, 'P', result);
+    const Party defendant = ReadParty(caption, 'D', result);
+    return "This is a Shared Custody Child Support Calculation (Worksheet B) performed on " + FormatDate(today) +
+           ", where the children spend part of the year with each parent." + kParagraphBreak +
+           PartiesChildrenAndIncomes(caption, result, today) + BasicObligation(caption, result) +
+           Portions(plaintiff, defendant) + Overnights(caption, result, plaintiff, defendant) +
+           TimeWithOtherParent(plaintiff, defendant) + Adjustments(caption, plaintiff, defendant) +
+           Order(result, plaintiff, defendant);
+}
+
+QString ExplanationTextBForRun(const CaptionOf& caption, const CalculationVariables&, const QDate& today) {
+    return ExplanationTextB(caption, LastWorksheetB(), today);
+}
+
+}  // namespace qvr

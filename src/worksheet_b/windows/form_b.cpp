@@ -1,0 +1,49 @@
+#include "worksheet_b/windows/form_b.h"
+
+#include "dialogs/windows/get_ch_ba.h"
+#include "worksheet_b/calculation.h"
+#include "worksheet_b/court_form_b.h"
+#include "worksheet_b/explanation_b.h"
+
+namespace qvr {
+namespace {
+
+void ShowChildrenDialog() { GetChBa().exec(); }
+
+using V = CalculationVariables;
+
+// No custody button: on this worksheet both parents have the children part of the year.
+const WorksheetDescription& DescriptionB() {
+    static const WorksheetDescription description{
+        .name = "FormB",
+        .title = "Worksheet B, Child Support Obligation, Joint or Shared Physical Custody",
+        .letter = "B",
+        .form = CourtFormB(),
+        .calculate = CalculateWorksheetBForRun,
+        .explain = ExplanationTextBForRun,
+        .explanation = {"cmdExplanation", "Explanation"},
+        .explanationUnloads = true,
+        .roundLines = &ProgramState::RoundLinesB,
+        .round = {"cmdRound13thru14", "Round Lines 13 - 14"},
+        .expenses = {{{"lblPAdja", &V::PLine5a},
+                      {"lblDAdja", &V::DLine5a},
+                      {"lblPAdjb", &V::PLine5b},
+                      {"lblDAdjb", &V::DLine5b},
+                      {"lblPAdjc", &V::PLine5c},
+                      {"lblDAdjc", &V::DLine5c}}},
+        .showChildrenDialog = ShowChildrenDialog,
+        .childColumn = ChildColumn{"nights", &ProgramState::ChildNights},
+        .childrenCells = {"lblTotalOvernights", "lblP7", "lblD7"},
+        .ownButtons = {},
+        .ownNotices = {},
+    };
+    return description;
+}
+
+}  // namespace
+
+QWidget* MakeFormB() { return new FormB(); }
+
+FormB::FormB(QWidget* parent) : WorksheetWindow(DescriptionB(), parent) {}
+
+}  // namespace qvr
