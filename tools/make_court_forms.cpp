@@ -4,6 +4,7 @@
 
 #include "pdf_form_builder.h"
 #include "worksheet_a/court_form_a.h"
+#include "worksheet_c/court_form_c.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -27,6 +28,7 @@ int Fail(const QString& message) {
 
 const qvr::CourtFormLayout* LayoutFor(const QString& worksheet) {
     if (worksheet == "A") return &qvr::CourtFormA();
+    if (worksheet == "C") return &qvr::CourtFormC();
     return nullptr;
 }
 
