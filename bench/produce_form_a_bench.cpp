@@ -6,7 +6,7 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "worksheet_a/court_form_a.h"
-#include "worksheet_a/windows/produce_form_a.h"
+#include "worksheet/windows/produce_court_form.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -60,7 +60,7 @@ QWidget& Worksheet() {
 void BM_ProduceFormA(benchmark::State& run) {
     QWidget& window = Worksheet();
     const QString output = files::HostPath("C:\\QVRForms\\QVRPDF.PDF");
-    for (auto _ : run) ProduceFormA(window);
+    for (auto _ : run) ProduceCourtForm(window, CourtFormA());
     if (!QFile::exists(output)) run.SkipWithError("no output was saved");
 }
 BENCHMARK(BM_ProduceFormA)->Unit(benchmark::kMillisecond);

@@ -127,7 +127,7 @@ struct ProgramState : CalculationVariables {
 
 extern ProgramState state;
 
-// Step 1 of start-up: the start values, in their order.
+// The start values of the program-wide state, in their order: the first thing start-up does.
 void SetStartValues();
 
 }  // namespace qvr

@@ -3,7 +3,7 @@
 
 #include "app/program_windows.h"
 #include "core/program_state.h"
-#include "core/windows/frame_fixture.h"
+#include "support/frame_fixture.h"
 #include "platform/desktop.h"
 #include "platform/shell.h"
 

@@ -1,4 +1,5 @@
 #include "core/values.h"
+#include "support/print_qstring.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,6 @@
 #include <ostream>
 #include <vector>
 
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace qvr {
 namespace {

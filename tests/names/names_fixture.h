@@ -2,7 +2,7 @@
 // A started program with the names windows registered, and direct access to the names file
 // through a connection of the test's own, independent of the code under test.
 
-#include "core/windows/frame_fixture.h"
+#include "support/frame_fixture.h"
 #include "platform/database.h"
 
 #include <QString>

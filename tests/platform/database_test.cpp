@@ -1,6 +1,7 @@
 #include "platform/database.h"
 
 #include "support/temp_drive.h"
+#include "support/print_qstring.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -9,7 +10,6 @@
 #include <map>
 #include <ostream>
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr {
 namespace {

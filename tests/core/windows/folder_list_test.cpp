@@ -1,5 +1,5 @@
 #include "core/windows/folder_list.h"
-#include "print_qstring.h"
+#include "support/print_qstring.h"
 #include "support/list_clicks.h"
 #include "support/temp_drive.h"
 

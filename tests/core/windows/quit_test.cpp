@@ -1,4 +1,4 @@
-#include "frame_fixture.h"
+#include "support/frame_fixture.h"
 
 #include "core/cases_database.h"
 #include "core/program_state.h"

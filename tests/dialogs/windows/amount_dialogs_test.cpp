@@ -1,7 +1,7 @@
 #include "dialogs/windows/amount_dialogs.h"
 
 #include "core/program_state.h"
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "support/temp_drive.h"
 
 #include <QTest>

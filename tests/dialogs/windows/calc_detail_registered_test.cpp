@@ -1,7 +1,7 @@
 #include "dialogs/windows/calc_detail_registered.h"
 
 #include "core/program_state.h"
-#include "core/windows/frame_fixture.h"
+#include "support/frame_fixture.h"
 
 #include <QAction>
 #include <QLabel>

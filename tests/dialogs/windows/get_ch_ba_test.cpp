@@ -1,7 +1,7 @@
 #include "dialogs/windows/get_ch_ba.h"
 
 #include "core/program_state.h"
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "support/temp_drive.h"
 
 namespace qvr::test {

@@ -2,7 +2,7 @@
 
 #include "core/program_state.h"
 #include "core/values.h"
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "support/temp_drive.h"
 
 #include <QComboBox>

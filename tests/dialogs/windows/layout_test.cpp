@@ -11,7 +11,7 @@
 #include "platform/printers.h"
 
 #include "core/program_state.h"
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "support/temp_drive.h"
 #include "support/text_room.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/windows/print_form.h"
 
 #include "core/program_state.h"
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "platform/printers.h"
 #include "support/temp_drive.h"
 

@@ -2,7 +2,7 @@
 #include "dialogs/windows/get_over.h"
 
 #include "core/program_state.h"
-#include "dialog_driver.h"
+#include "support/dialog_driver.h"
 #include "support/temp_drive.h"
 
 namespace qvr::test {

@@ -14,7 +14,7 @@
 #include "core/program_state.h"
 #include "core/values.h"
 #include "core/windows/background.h"
-#include "core/windows/frame_fixture.h"
+#include "support/frame_fixture.h"
 #include "dialogs/schedule_lookup.h"
 #include "schedule/schedule_fixture.h"
 #include "schedule/schedule_table.h"

@@ -1,63 +1,47 @@
 #pragma once
-// Worksheet A in a running program: its own drive, the start-up done, the main window, and a
-// case made current. The window is opened and driven as a user would, its dialogs answered by
-// clicking their real buttons.
+// Worksheet A on the shared worksheet fixture, with its children entered through its own dialog.
 
-#include "core/windows/frame_fixture.h"
-#include "dialogs/windows/dialog_driver.h"
-#include "platform/database.h"
+#include "support/worksheet_fixture.h"
+#include "worksheet_a/court_form_a.h"
 #include "worksheet_a/windows/form_a.h"
 
-#include <QString>
-#include <map>
-
-class QLabel;
+#include <vector>
 
 namespace qvr::test {
 
-class FormATest : public FrameTest {
+class FormATest : public WorksheetTest {
 protected:
-    void SetUp() override;
+    FormATest() : WorksheetTest("FormA", MakeFormA) {}
 
-    // Unloads every working window and opens worksheet A for the current case.
-    FormA* OpenFormA();
-    FormA* Window() const;
+    FormA* OpenFormA() { return dynamic_cast<FormA*>(OpenWorksheet()); }
 
-    // A case record with nothing but its name and id, as the case library adds it.
-    static void AddCase(const QString& id, const QString& name);
-    static void DeleteCase(const QString& id);
-    // A column of a stored case as text (Null as "<Null>"); the current case by default.
-    static QString Stored(const QString& column, const QString& caseId = {});
-    static void Store(const QString& column, const QString& value, const QString& caseId = {});
-    static std::map<QString, Value> Record(const QString& caseId);
+    // Every cell of the form: what "Show/Hide Fields" colours.
+    static std::vector<QString> FieldCells() {
+        std::vector<QString> cells;
+        for (const FormBlank& blank : CourtFormA().blanks)
+            if (blank.IsCell()) cells.push_back(blank.label);
+        return cells;
+    }
 
-    QLabel* Cell(const QString& name) const;
-    QString Shown(const QString& name) const;
-    // Clicks a control of the window; the dialogs it opens are answered by `answerer`, which
-    // must have answered every one of them afterwards.
-    void ClickOn(const QString& control, ModalAnswerer& answerer);
-    void ClickOn(const QString& control);
-    // Waits for the deferred switch of a window whose case is gone.
-    static bool CaseLibraryShown();
-
-    // Editors driven through their dialogs.
-    void EnterIncome(const QString& label, const QString& typed);
-    void EnterChild(int row, const QString& name, const QString& dateOfBirth);
-    void AnswerPrompt(const QString& label, const QString& typed);
+    void EnterChild(int row, const QString& name, const QString& dateOfBirth) {
+        ModalAnswerer answerer;
+        answerer.Then(AsUser([&](QWidget* dialog) {
+            Type(dialog, "Text" + QString::number(2 * row - 1), name);
+            Type(dialog, "Text" + QString::number(2 * row), dateOfBirth);
+            Leave(dialog);
+            ModalAnswerer::ClickButton(dialog, "Ok");
+        }));
+        ClickOn("GetChildInfoHot", answerer);
+        EXPECT_EQ(answerer.Answered(), 1);
+    }
 
     // A case with incomes of both parties and one child, all entered through the editors:
     // the defendant pays, above the minimum order and outside the shaded area.
-    void EnterOrdinaryCase();
-
-    static constexpr const char* kCaseId = "DO123456";
-    static constexpr const char* kCaseName = "Doe vs. Doe";
+    void EnterOrdinaryCase() {
+        EnterIncome("lblPInc", "3000");
+        EnterIncome("lblDInc", "2500");
+        EnterChild(1, "Ann Doe", "01/02/2015");
+    }
 };
-
-// The number a caption shows, thousands separators and all; -1 for no number.
-double Amount(const QString& caption);
-// Types into the one-line prompt and clicks its OK button; Cancel when `typed` is null.
-ModalAnswerer::Action AnswerInputBox(const std::optional<QString>& typed);
-// Types into the dialog's amount box Text1 and clicks `button`.
-ModalAnswerer::Action TypeAmount(const QString& typed, const QString& button);
 
 }  // namespace qvr::test

@@ -3,7 +3,7 @@
 // windows that stand in for those that the core does not own.
 
 #include "core/frame.h"
-#include "print_qstring.h"
+#include "support/print_qstring.h"
 #include "support/modal_answerer.h"
 #include "support/temp_drive.h"
 

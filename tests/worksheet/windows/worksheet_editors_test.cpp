@@ -1,4 +1,6 @@
-#include "form_a_fixture.h"
+// The entry editors every worksheet shares, driven through worksheet A, the worksheet at hand.
+
+#include "worksheet_a/windows/form_a_fixture.h"
 
 #include "core/names_database.h"
 #include "core/program_state.h"

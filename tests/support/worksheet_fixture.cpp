@@ -1,4 +1,4 @@
-#include "form_a_fixture.h"
+#include "support/worksheet_fixture.h"
 
 #include "core/program_state.h"
 #include "core/values.h"
@@ -35,25 +35,27 @@ bool OnCase(const QString& caseId, const std::function<void(Recordset&)>& step) 
 
 }  // namespace
 
-void FormATest::SetUp() {
+WorksheetTest::WorksheetTest(const QString& name, WindowMaker make) : name_(name), make_(std::move(make)) {}
+
+void WorksheetTest::SetUp() {
     FrameTest::SetUp();
     StartProgram();
-    Register("FormA", MakeFormA);
+    Register(name_, make_);
     AddCase(kCaseId, kCaseName);
     state.CurrentCaseId = kCaseId;
     state.CurrentCaseName = kCaseName;
 }
 
-FormA* FormATest::OpenFormA() {
+QWidget* WorksheetTest::OpenWorksheet() {
     UnloadAllForms();
-    ShowWorkingWindow("FormA");
+    ShowWorkingWindow(name_);
     DeleteUnloadedWindows();
     return Window();
 }
 
-FormA* FormATest::Window() const { return dynamic_cast<FormA*>(LoadedWorkingWindow("FormA")); }
+QWidget* WorksheetTest::Window() const { return LoadedWorkingWindow(name_); }
 
-void FormATest::AddCase(const QString& id, const QString& name) {
+void WorksheetTest::AddCase(const QString& id, const QString& name) {
     auto db = OpenCases();
     auto records = db->OpenRecordset("Cases");
     ASSERT_TRUE(records && records->AddNew());
@@ -62,18 +64,18 @@ void FormATest::AddCase(const QString& id, const QString& name) {
     ASSERT_TRUE(records->Update());
 }
 
-void FormATest::DeleteCase(const QString& id) {
+void WorksheetTest::DeleteCase(const QString& id) {
     EXPECT_TRUE(OnCase(id, [](Recordset& record) { EXPECT_TRUE(record.Delete()); }));
 }
 
-QString FormATest::Stored(const QString& column, const QString& caseId) {
+QString WorksheetTest::Stored(const QString& column, const QString& caseId) {
     QString value = "<no case>";
     OnCase(caseId.isEmpty() ? kCaseId : caseId,
            [&](Recordset& record) { value = record.GetValue(column).value_or("<Null>"); });
     return value;
 }
 
-void FormATest::Store(const QString& column, const QString& value, const QString& caseId) {
+void WorksheetTest::Store(const QString& column, const QString& value, const QString& caseId) {
     EXPECT_TRUE(OnCase(caseId.isEmpty() ? kCaseId : caseId, [&](Recordset& record) {
         EXPECT_TRUE(record.Edit());
         record.SetValue(column, value);
@@ -81,7 +83,7 @@ void FormATest::Store(const QString& column, const QString& value, const QString
     }));
 }
 
-std::map<QString, Value> FormATest::Record(const QString& caseId) {
+std::map<QString, Value> WorksheetTest::Record(const QString& caseId) {
     std::map<QString, Value> columns;
     OnCase(caseId, [&](Recordset& record) {
         for (int i = 0; i < record.FieldCount(); ++i) columns[record.Field(i).name] = record.GetValue(i);
@@ -89,18 +91,18 @@ std::map<QString, Value> FormATest::Record(const QString& caseId) {
     return columns;
 }
 
-QLabel* FormATest::Cell(const QString& name) const {
+QLabel* WorksheetTest::Cell(const QString& name) const {
     QLabel* cell = Window() ? Window()->findChild<QLabel*>(name) : nullptr;
     EXPECT_NE(cell, nullptr) << name.toStdString();
     return cell;
 }
 
-QString FormATest::Shown(const QString& name) const {
+QString WorksheetTest::Shown(const QString& name) const {
     const QLabel* cell = Cell(name);
     return cell ? cell->text() : QString("<no label>");
 }
 
-void FormATest::ClickOn(const QString& control, ModalAnswerer& answerer) {
+void WorksheetTest::ClickOn(const QString& control, ModalAnswerer& answerer) {
     auto* widget = Window() ? Window()->findChild<QWidget*>(control) : nullptr;
     ASSERT_NE(widget, nullptr) << control.toStdString();
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -110,48 +112,30 @@ void FormATest::ClickOn(const QString& control, ModalAnswerer& answerer) {
     EXPECT_TRUE(answerer.Unexpected().isEmpty()) << "unexpected: " << answerer.Unexpected().join(", ").toStdString();
 }
 
-void FormATest::ClickOn(const QString& control) {
+void WorksheetTest::ClickOn(const QString& control) {
     ModalAnswerer none;
     ClickOn(control, none);
     EXPECT_EQ(none.Answered(), 0);
 }
 
-bool FormATest::CaseLibraryShown() {
+bool WorksheetTest::CaseLibraryShown() {
     const bool shown = QTest::qWaitFor([] { return LoadedWorkingWindow("CaseLibrary") != nullptr; }, 2000);
     DeleteUnloadedWindows();
     return shown;
 }
 
-void FormATest::EnterIncome(const QString& label, const QString& typed) {
+void WorksheetTest::EnterIncome(const QString& label, const QString& typed) {
     ModalAnswerer answerer;
     answerer.Then(TypeAmount(typed, "Use This Amount"));
     ClickOn(label, answerer);
     EXPECT_EQ(answerer.Answered(), 1);
 }
 
-void FormATest::EnterChild(int row, const QString& name, const QString& dateOfBirth) {
-    ModalAnswerer answerer;
-    answerer.Then(AsUser([&](QWidget* dialog) {
-        Type(dialog, "Text" + QString::number(2 * row - 1), name);
-        Type(dialog, "Text" + QString::number(2 * row), dateOfBirth);
-        Leave(dialog);
-        ModalAnswerer::ClickButton(dialog, "Ok");
-    }));
-    ClickOn("GetChildInfoHot", answerer);
-    EXPECT_EQ(answerer.Answered(), 1);
-}
-
-void FormATest::AnswerPrompt(const QString& label, const QString& typed) {
+void WorksheetTest::AnswerPrompt(const QString& label, const QString& typed) {
     ModalAnswerer answerer;
     answerer.Then(AnswerInputBox(typed));
     ClickOn(label, answerer);
     EXPECT_EQ(answerer.Answered(), 1);
-}
-
-void FormATest::EnterOrdinaryCase() {
-    EnterIncome("lblPInc", "3000");
-    EnterIncome("lblDInc", "2500");
-    EnterChild(1, "Ann Doe", "01/02/2015");
 }
 
 double Amount(const QString& caption) { return CCur(caption.trimmed()).value_or(-1); }

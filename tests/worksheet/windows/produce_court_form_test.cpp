@@ -1,10 +1,13 @@
-#include "worksheet_a/windows/produce_form_a.h"
+// The form production every worksheet shares, filling worksheet A's form, the form at hand.
+
+#include "worksheet/windows/produce_court_form.h"
 
 #include "core/program_state.h"
 #include "platform/shell.h"
 #include "support/modal_answerer.h"
 #include "support/temp_drive.h"
 #include "worksheet_a/court_form_a.h"
+#include "support/print_qstring.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,7 +17,6 @@
 #include <poppler-form.h>
 #include <poppler-qt6.h>
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr::test {
 namespace {
@@ -66,7 +68,7 @@ public:
     void Tick(const QString& box, Qt::CheckState checked) { findChild<QCheckBox*>(box)->setCheckState(checked); }
 };
 
-class ProduceFormATest : public TempDriveTest {
+class ProduceCourtFormTest : public TempDriveTest {
 protected:
     void SetUp() override {
         TempDriveTest::SetUp();
@@ -86,12 +88,12 @@ protected:
     // Produces with the confirmation answered by `answer`.
     void Produce(ModalAnswerer::Action answer = Confirm()) {
         answerer.Then(std::move(answer));
-        ProduceFormA(worksheet);
+        ProduceCourtForm(worksheet, CourtFormA());
     }
     // Produces and answers the message box that follows with OK.
     void ProduceExpectingAMessage() {
         answerer.Then(Confirm()).Click("OK");
-        ProduceFormA(worksheet);
+        ProduceCourtForm(worksheet, CourtFormA());
     }
     static ModalAnswerer::Action Confirm() {
         return [](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "Produce Form Now"); };
@@ -139,7 +141,7 @@ const FieldCase kFieldCases[] = {
     {53, "lblPreparedBy", "Smith & Wesson, P.A.", "Smith & Wesson, P.A."},
 };
 
-TEST_F(ProduceFormATest, EveryFieldReceivesItsControlAsShown) {
+TEST_F(ProduceCourtFormTest, EveryFieldReceivesItsControlAsShown) {
     for (const FieldCase& c : kFieldCases) worksheet.Show(c.control, c.shown);
     worksheet.Tick("Check1", Qt::Checked);
     worksheet.Tick("Check3", Qt::Checked);
@@ -161,7 +163,7 @@ TEST_F(ProduceFormATest, EveryFieldReceivesItsControlAsShown) {
         EXPECT_FALSE(FieldAt(fields, index).trimmed() == QString::number(index)) << index;
 }
 
-TEST_F(ProduceFormATest, SixChildrenRunRowByRowLeftThenRight) {
+TEST_F(ProduceCourtFormTest, SixChildrenRunRowByRowLeftThenRight) {
     for (int child = 1; child <= 6; ++child) {
         worksheet.Show(QString("lblChild%1Name").arg(child), QString("Child %1").arg(child));
         worksheet.Show(QString("lblChild%1DOB").arg(child), QString("0%1/01/2015").arg(child));
@@ -176,7 +178,7 @@ TEST_F(ProduceFormATest, SixChildrenRunRowByRowLeftThenRight) {
                                     "Child 5", "05/01/2015", "Child 3", "03/01/2015", "Child 6", "06/01/2015"}));
 }
 
-TEST_F(ProduceFormATest, GoodSaveIsOpenedWithItsProgramAfterItIsWritten) {
+TEST_F(ProduceCourtFormTest, GoodSaveIsOpenedWithItsProgramAfterItIsWritten) {
     worksheet.Show("lblCounty", "Wake");
 
     Produce();
@@ -186,7 +188,7 @@ TEST_F(ProduceFormATest, GoodSaveIsOpenedWithItsProgramAfterItIsWritten) {
 }
 
 // Closing the confirmation by its close box is no cancel.
-TEST_F(ProduceFormATest, ClosingTheConfirmationOtherwiseStillProduces) {
+TEST_F(ProduceCourtFormTest, ClosingTheConfirmationOtherwiseStillProduces) {
     Produce([](QWidget* dialog) { dialog->close(); });
 
     EXPECT_EQ(opened, QStringList{kOutput});
@@ -194,7 +196,7 @@ TEST_F(ProduceFormATest, ClosingTheConfirmationOtherwiseStillProduces) {
 }
 
 // Without the template, a production that went on would say so: the cancel stops before.
-TEST_F(ProduceFormATest, CancelledConfirmationWritesNothingAndLooksForNoTemplate) {
+TEST_F(ProduceCourtFormTest, CancelledConfirmationWritesNothingAndLooksForNoTemplate) {
     ASSERT_TRUE(QFile::remove(TemplateHost()));
 
     Produce([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "Cancel"); });
@@ -205,7 +207,7 @@ TEST_F(ProduceFormATest, CancelledConfirmationWritesNothingAndLooksForNoTemplate
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(ProduceFormATest, MissingTemplateIsReportedAndThePreviousOutputStays) {
+TEST_F(ProduceCourtFormTest, MissingTemplateIsReportedAndThePreviousOutputStays) {
     WriteHostFile(OutputHost(), "previous output");
     ASSERT_TRUE(QFile::remove(TemplateHost()));
 
@@ -217,7 +219,7 @@ TEST_F(ProduceFormATest, MissingTemplateIsReportedAndThePreviousOutputStays) {
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(ProduceFormATest, OutputThatCannotBeWrittenIsReportedAndWhatWasThereStays) {
+TEST_F(ProduceCourtFormTest, OutputThatCannotBeWrittenIsReportedAndWhatWasThereStays) {
     QDir().mkpath(OutputHost());
     WriteHostFile(OutputHost() + "/kept.txt", "kept");
 
@@ -230,7 +232,7 @@ TEST_F(ProduceFormATest, OutputThatCannotBeWrittenIsReportedAndWhatWasThereStays
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(ProduceFormATest, SecondProductionReplacesTheFirstOutput) {
+TEST_F(ProduceCourtFormTest, SecondProductionReplacesTheFirstOutput) {
     worksheet.Show("lblCounty", "Wake");
     Produce();
     worksheet.Show("lblCounty", "Durham");

@@ -1,0 +1,85 @@
+#include "worksheet/windows/produce_court_form.h"
+
+#include "core/program_state.h"
+#include "core/values.h"
+#include "core/windows/input_dialogs.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/pdf_library.h"
+#include "platform/shell.h"
+#include "worksheet/court_form_layout.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace qvr {
+namespace {
+
+const QString kOutput = "\\QVRForms\\QVRPDF.PDF";
+
+QString SaveFailedMessage() {
+    return "You clicked on the 'Produce Form' button, but received this message instead of the form you wanted."
+           "\r\n\r\n"
+           "This is probably because you did not close the 'QVRPDF.PDF' file before trying to produce another one.  "
+           "Check to make sure that the 'QVRPDF.PDF' form is not open, and then try producing this form again."
+           "\r\n\r\n"
+           "If this message keeps appearing, please contact Quorvane for help.";
+}
+
+QString Caption(const QWidget& window, const QString& control) {
+    const auto* label = window.findChild<const QLabel*>(control);
+    return label ? label->text() : QString();
+}
+
+QString FieldValue(const QWidget& window, const FormBlank& field) {
+    switch (field.kind) {
+    case CellKind::Amount:
+        return Format(Caption(window, field.label), "######0.00");
+    case CellKind::CheckBox: {
+        const auto* box = window.findChild<const QCheckBox*>(field.label);
+        return box && box->checkState() == Qt::Checked ? "Yes" : "No";
+    }
+    default:
+        return Caption(window, field.label);
+    }
+}
+
+bool ProductionConfirmed() {
+    state.ProduceAnswer = "Y";
+    producingformbox confirmation;
+    confirmation.exec();
+    return state.ProduceAnswer == "Y";
+}
+
+// Numbers every field first, so that a field the form's layout does not reach shows its index.
+void NumberFields(PdfLibrary& pdf) {
+    for (state.LoopIndex = 1; state.LoopIndex <= pdf.FormFieldCount(); ++state.LoopIndex)
+        pdf.SetFormFieldValue(state.LoopIndex, Str(state.LoopIndex));
+}
+
+void FillFields(PdfLibrary& pdf, const QWidget& window, const CourtFormLayout& form) {
+    const std::vector<FormBlank> fields = form.Fields();
+    for (size_t i = 0; i < fields.size(); ++i) pdf.SetFormFieldValue(int(i) + 1, FieldValue(window, fields[i]));
+}
+
+}  // namespace
+
+void ProduceCourtForm(const QWidget& window, const CourtFormLayout& form) {
+    if (!ProductionConfirmed()) return;
+    PdfLibrary pdf;
+    const QString templatePath = "\\QVRForms\\" + form.fileName;
+    if (!files::FileExists(templatePath)) {
+        MsgBox("The file '" + templatePath + "' does not exist!", MessageButtons::OkOnly, state.ProgramShortTitle);
+        return;
+    }
+    pdf.LoadFromFile(templatePath);
+    NumberFields(pdf);
+    FillFields(pdf, window, form);
+    if (pdf.SaveToFile(kOutput) != 1) {
+        MsgBox(SaveFailedMessage(), MessageButtons::OkOnly, "Unable to Produce Form");
+        return;
+    }
+    OpenDocument(kOutput);
+}
+
+}  // namespace qvr

@@ -1,0 +1,227 @@
+// The entry editors of every worksheet: each asks for one entry of the current case, writes it to
+// the case record at once and, but for the plain text cells, computes the worksheet again. The
+// cells and columns are the same on every worksheet but for the expense cells, which each
+// worksheet names in its description.
+
+#include "core/values.h"
+#include "dialogs/windows/amount_dialogs.h"
+#include "dialogs/windows/get_resp.h"
+#include "dialogs/windows/income.h"
+#include "names/windows/names_picker.h"
+#include "platform/messages.h"
+#include "worksheet/windows/worksheet_window.h"
+
+#include <QLabel>
+
+namespace qvr {
+
+struct WorksheetWindow::TextEntry {
+    const char* label;
+    const char* title;
+    const char* prompt;
+    const char* column;
+};
+
+struct WorksheetWindow::AmountEntry {
+    const char* label;
+    const char* title;
+    const char* prompt;
+    double CalculationVariables::*value;
+    const char* column;
+    void (*showDialog)();
+};
+
+struct WorksheetWindow::OtherChildrenEntry {
+    const char* label;
+    const char* party;
+    double CalculationVariables::*count;
+    double CalculationVariables::*credit;
+    double CalculationVariables::*income;
+    const char* creditColumn;
+    const char* countColumn;
+};
+
+struct WorksheetWindow::PartyEntry {
+    const char* label;
+    const char* title;
+    const char* nameColumn;
+    const char* keyColumn;
+    const char* addressColumn;
+};
+
+namespace {
+
+template <typename Dialog>
+void ShowModal() {
+    Dialog dialog;
+    dialog.exec();
+}
+
+using Text = WorksheetWindow::TextEntry;
+using Amount = WorksheetWindow::AmountEntry;
+using V = CalculationVariables;
+
+const Text kTextEntries[] = {
+    {"lblCaseCode", "Case Number (Code)", "Enter Case Number (Code) in the space below:", "casecode"},
+    {"lblCounty", "Name of County", "Enter the name of the County in the space below:", "county"},
+    {"lblCourtFile", "Court File Number", "Enter the court file number in the space below:", "courtfile"},
+    {"lblIVDFile", "IV-D Case File Number", "Enter the IV-D case file number in the space below:", "ivdfile"},
+    {"lblUresa", "Uresa Case File Number", "Enter Uresa case file number in the space below:", "uresa"},
+    {"lblDateSigned", "Date Signed", "Enter the date signed (MM/DD/YYYY)", "datesigned"},
+    {"lblPreparedBy", "Prepared by", "Enter the name of the person preparing this worksheet in the space below:",
+     "preparedby"},
+};
+
+const Amount kIncomes[] = {
+    {"lblPInc", "Plaintiff's Monthly Income", "Enter PLAINTIFF'S Income in the space below:", &V::PInc, "pinc",
+     ShowModal<Income>},
+    {"lblDInc", "Defendant's Monthly Income", "Enter DEFENDANT'S Income in the space below:", &V::DInc, "dinc",
+     ShowModal<Income>},
+};
+
+const Amount kPreExisting[] = {
+    {"lblPPre", "Plaintiff's Pre-Existing Child Support Payments",
+     "Enter PLAINTIFF'S pre-existing child support payments in the space below.", &V::PPre, "ppre",
+     ShowModal<GetPreEx>},
+    {"lblDPre", "Defendant's Pre-Existing Child Support Payments",
+     "Enter DEFENDANT'S pre-existing child support payments in the space below.", &V::DPre, "dpre",
+     ShowModal<GetPreEx>},
+};
+
+// In the order of a description's expense cells; each worksheet gives the label and variable.
+const Amount kExpenses[] = {
+    {nullptr, "Plaintiff's Work Related Child Care",
+     "Enter PLAINTIFF'S work related child care payments in the space below.", nullptr, "padja", ShowModal<GetCcare>},
+    {nullptr, "Defendant's Work Related Child Care",
+     "Enter DEFENDANT'S work related child care payments in the space below.", nullptr, "dadja", ShowModal<GetCcare>},
+    {nullptr, "Plaintiff's Health Insurance Cost", "Enter PLAINTIFF'S Health Insurance Cost in the space below.",
+     nullptr, "padjb", ShowModal<GetIns>},
+    {nullptr, "Defendant's Health Insurance Cost", "Enter DEFENDANT'S Health Insurance Cost in the space below.",
+     nullptr, "dadjb", ShowModal<GetIns>},
+    {nullptr, "Plaintiff's Extraordinary Expenses", "Enter PLAINTIFF'S Extraordinary Expenses in the space below.",
+     nullptr, "padjc", ShowModal<GetExtra>},
+    {nullptr, "Defendant's Extraordinary Expenses", "Enter DEFENDANT'S Extraordinary Expenses in the space below.",
+     nullptr, "dadjc", ShowModal<GetExtra>},
+};
+
+const WorksheetWindow::OtherChildrenEntry kOtherChildren[] = {
+    {"lblPResp", "Plaintiff", &V::POC, &V::PResp, &V::PInc, "presp", "poc"},
+    {"lblDResp", "Defendant", &V::DOC, &V::DResp, &V::DInc, "dresp", "doc"},
+};
+
+const WorksheetWindow::PartyEntry kParties[] = {
+    {"lblName1Name", "Select Name of Plaintiff", "name1name", "name1number", "name1field"},
+    {"lblName2Name", "Select Name of Defendant", "name2name", "name2number", "name2field"},
+};
+
+// An amount as the case record keeps it: rounded to four decimals, in the number-to-text form.
+QString StoredAmount(double value) { return Str(CCur(value)); }
+
+// The starting value of an amount dialog: the amount when there is one.
+QString StartingAmount(double value, const QString& none) { return value > 0 ? TrimBlanks(Str(value)) : none; }
+
+QString Selected(const Value& value) { return value.value_or(QString()); }
+
+// The chosen name's address, its lines joined by a carriage return alone.
+QString AddressBlock() {
+    QString block = Selected(state.SelListname) + "\r";
+    const QString note = TrimBlanks(Selected(state.SelShortnote));
+    if (!note.isEmpty()) block += note + "\r";
+    block += TrimBlanks(Selected(state.SelStreet)) + " " + TrimBlanks(Selected(state.SelStreet2)) + "\r";
+    const QString city = TrimBlanks(Selected(state.SelCity));
+    if (!city.isEmpty()) block += city + "    ";
+    const QString namestate = TrimBlanks(Selected(state.SelNamestate));
+    if (!namestate.isEmpty()) block += namestate + "   ";
+    return block + TrimBlanks(Selected(state.SelZipcode));
+}
+
+}  // namespace
+
+void WorksheetWindow::ConnectEditors() {
+    for (const Text& entry : kTextEntries) OnClick(entry.label, [this, &entry] { EditText(entry); });
+    for (const Amount& entry : kIncomes) OnClick(entry.label, [this, &entry] { EditIncome(entry); });
+    for (const Amount& entry : kPreExisting) OnClick(entry.label, [this, &entry] { EditPreExisting(entry); });
+    for (const OtherChildrenEntry& entry : kOtherChildren)
+        OnClick(entry.label, [this, &entry] { EditOtherChildren(entry); });
+    for (size_t i = 0; i < description_.expenses.size(); ++i) {
+        Amount entry = kExpenses[i];
+        entry.label = description_.expenses[i].label;
+        entry.value = description_.expenses[i].value;
+        OnClick(entry.label, [this, entry] { EditExpense(entry); });
+    }
+    for (const PartyEntry& entry : kParties) OnClick(entry.label, [this, &entry] { EditParty(entry); });
+}
+
+// Only this cell changes: nothing else on the worksheet depends on it.
+void WorksheetWindow::EditText(const TextEntry& entry) {
+    QLabel* cell = Label(entry.label);
+    const QString shown = TrimBlanks(cell->text());
+    const QString answer = InputBox(entry.prompt, entry.title, shown).value_or(QString());
+    if (answer == shown) return;
+    const QString before = cell->text();
+    cell->setText(answer);
+    if (!WriteColumns({{entry.column, answer}})) {
+        cell->setText(before);
+        return;
+    }
+    cell->repaint();
+}
+
+// The amount editors differ only in the text offered when there is no amount and in how they read the
+// answer back.
+void WorksheetWindow::EditAmount(const AmountEntry& entry, const QString& noAmountText,
+                                 double (*read)(const QString&)) {
+    double& amount = state.*entry.value;
+    state.DialogValue = StartingAmount(amount, noAmountText);
+    state.DialogTitle = entry.title;
+    state.DialogPrompt = entry.prompt;
+    entry.showDialog();
+    amount = read(state.DialogValue);
+    if (WriteColumns({{entry.column, StoredAmount(amount)}})) CalculateWorksheet();
+}
+
+void WorksheetWindow::EditExpense(const AmountEntry& entry) { EditAmount(entry, "0", Val); }
+
+// The monthly income is kept to the cent.
+void WorksheetWindow::EditIncome(const AmountEntry& entry) {
+    EditAmount(entry, "0", [](const QString& answer) { return CCur(AmountOf(Format(answer, "##,##0.00"))); });
+}
+
+void WorksheetWindow::EditPreExisting(const AmountEntry& entry) {
+    EditAmount(entry, "", [](const QString& answer) { return TrimBlanks(answer).isEmpty() ? 0.0 : Val(answer); });
+}
+
+void WorksheetWindow::EditOtherChildren(const OtherChildrenEntry& entry) {
+    state.DialogValue = TrimBlanks(Str(state.*entry.count));
+    state.DialogValue2 = "0";
+    state.DialogParty = entry.party;
+    state.DialogIncome = TrimBlanks(Str(state.*entry.income));
+    ShowModal<GetResp>();
+    const double children = Val(state.DialogValue);
+    const double credit = TrimBlanks(state.DialogValue2).isEmpty() ? 0 : CCur(AmountOf(state.DialogValue2));
+    state.*entry.count = children;
+    state.*entry.credit = credit;
+    if (WriteColumns({{entry.creditColumn, StoredAmount(credit)}, {entry.countColumn, StoredAmount(children)}}))
+        CalculateWorksheet();
+}
+
+void WorksheetWindow::EditParty(const PartyEntry& entry) {
+    if (!SaveCheckBoxes()) return;
+    const QString shown = Caption(entry.label);
+    state.PickerKey = "";
+    state.PickerPartyName = "";
+    if (!TrimBlanks(shown).isEmpty()) {
+        const std::optional<CaseRecord> record = ReadCase();
+        if (!record) return;
+        state.PickerKey = ColumnText(*record, entry.keyColumn);
+        state.PickerPartyName = shown;
+    }
+    state.DialogTitle = entry.title;
+    ShowModal<Names>();
+    const bool written = WriteColumns({{entry.nameColumn, Selected(state.SelListname)},
+                                       {entry.keyColumn, Selected(state.SelKeynumber)},
+                                       {entry.addressColumn, AddressBlock()}});
+    if (written) CalculateWorksheet();
+}
+
+}  // namespace qvr
