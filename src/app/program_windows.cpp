@@ -5,11 +5,13 @@
 #include "names/windows/names_admin.h"
 #include "schedule/windows/change_table.h"
 #include "worksheet_a/windows/form_a.h"
+#include "worksheet_c/windows/form_c.h"
 
 namespace qvr {
 
 void RegisterProgramWindows() {
     RegisterWorkingWindow("FormA", MakeFormA);
+    RegisterWorkingWindow("FormC", MakeFormC);
     RegisterWorkingWindow("CalcDetailRegistered", MakeCalcDetailRegistered);
     RegisterWorkingWindow("NamesAdmin", MakeNamesAdmin);
     RegisterWorkingWindow("ChangeTable", MakeChangeTable);

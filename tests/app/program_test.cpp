@@ -44,7 +44,8 @@ TEST_F(ProgramTest, EveryMenuReachesItsWindow) {
         const char* window;
     } cases[] = {{"menufrontofform", "FormA"},     {"menunameslibrary", "NamesAdmin"},
                  {"menuCaseLibrary", "CaseLibrary"}, {"menuChangeTable", "ChangeTable"},
-                 {"menulocation", "Location"},      {"menuTitle", "Splash"}};
+                 {"menulocation", "Location"},      {"menuTitle", "Splash"},
+                 {"menuFormC", "FormC"}};
     for (const auto& c : cases) {
         ShowWorkingWindow("CaseLibrary");  // every menu enabled again
         DeleteUnloadedWindows();

@@ -1,10 +1,9 @@
 #include "worksheet_c/calculation_c.h"
 
+#include "support/print_qstring.h"
 #include "worksheet_c/schedule_2023.h"
 
 #include <gtest/gtest.h>
-
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr {
 namespace {

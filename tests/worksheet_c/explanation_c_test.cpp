@@ -1,11 +1,10 @@
 #include "worksheet_c/explanation_c.h"
 
 #include "worksheet_c/calculation_c.h"
+#include "support/print_qstring.h"
 #include "worksheet_c/schedule_2023.h"
 
 #include <gtest/gtest.h>
-
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qvr {
 namespace {
