@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 namespace qvr::test {
 namespace {
@@ -70,6 +72,19 @@ TEST_F(ProgramTest, WorksheetAProducesItsFormAndExplainsItself) {
     EXPECT_EQ(ShownWindows().value(0), "CalcDetailRegistered");
     EXPECT_TRUE(state.ExplanationText.startsWith(
         "This is a Sole Custody Child Support Calculation (Worksheet A) performed on "));
+}
+
+TEST_F(ProgramTest, WorksheetCOpensFromTheCaseLibraryAndComesBackFromItsExplanation) {
+    LoadedWorkingWindow("CaseLibrary")->findChild<QPushButton*>("cmdSelectWorksheetC")->click();
+    DeleteUnloadedWindows();
+    ASSERT_EQ(ShownWindows().value(0), "FormC");
+
+    LoadedWorkingWindow("FormC")->findChild<QPushButton*>("cmdCalculationDetails")->click();
+    DeleteUnloadedWindows();
+    EXPECT_EQ(ShownWindows(), (QStringList{"CalcDetailRegistered", "FormC"}));
+    QTest::mouseDClick(LoadedWorkingWindow("CalcDetailRegistered")->findChild<QLabel*>("Label1"), Qt::LeftButton);
+    DeleteUnloadedWindows();
+    EXPECT_EQ(ShownWindows(), QStringList{"FormC"});
 }
 
 }  // namespace
