@@ -63,16 +63,15 @@ QString Household(const CaptionOf& caption, const CalculationVariables& result, 
 
 QString Households(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
                    const Party& defendant) {
-    QString text;
-    if (result.NumChildren > 0)
-        text = Household(caption, result, plaintiff) + Household(caption, result, defendant);
+    const QString needsBoth = "A split custody calculation needs at least one child living with each parent";
+    if (result.NumChildren == 0) return needsBoth + "." + kParagraphBreak;
+    const QString text = Household(caption, result, plaintiff) + Household(caption, result, defendant);
     if (SignOf(plaintiff.children) > 0 && SignOf(defendant.children) > 0)
         return text + "Each household's share of the children is the number of children living in it divided by " +
                "the total number of children: " + plaintiff.childShare + "% live with " + plaintiff.name +
                " and " + defendant.childShare + "% with " + defendant.name + "." + kParagraphBreak;
-    return text + "A split custody calculation needs at least one child living with each parent; while all of " +
-           "the children live in one household, the sole custody worksheet (Worksheet A) fits this case." +
-           kParagraphBreak;
+    return text + needsBoth + "; while all of the children live in one household, the sole custody worksheet " +
+           "(Worksheet A) fits this case." + kParagraphBreak;
 }
 
 QString BasicObligation(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {

@@ -109,6 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "Jane Roe has custody of 3 children (Ann, Bo, Cy). John Doe has custody of none of the children. A "
                 "split custody calculation needs at least one child living with each parent; while all of the "
                 "children live in one household, the sole custody worksheet (Worksheet A) fits this case." + kBreak},
+        Variant{"NoChild", {{"child1name", ""}, {"child2name", ""}}, "Y",
+                "42.86%, while John Doe's share is 57.14%." + kBreak + "A split custody calculation needs at least "
+                "one child living with each parent." + kBreak + "The BASIC"},
         Variant{"HiddenZeroToldAsZero", {}, "N", "$35.71 for Jane Roe and $0.00 for John Doe."}),
     [](const auto& info) { return std::string(info.param.name); });
 
