@@ -2,6 +2,7 @@
 // confirmation (answered at once), the template loaded, every field numbered and filled from the
 // window's controls, the output saved. The viewer is not started.
 
+#include "confirmation_answerer.h"
 #include "core/program_state.h"
 #include "platform/files.h"
 #include "platform/shell.h"
@@ -13,25 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace qvr {
 namespace {
-
-// Clicks "&Produce Form Now" as soon as the confirmation shows.
-class ConfirmationAnswerer : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->objectName() == "producingformbox") {
-            auto* produce = watched->findChild<QPushButton*>("Command1");
-            QTimer::singleShot(0, produce, &QPushButton::click);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // The worksheet window's controls with a full case: every text and child filled, and the
 // worksheet lines (fields 24 to 51) showing amounts with thousands separators.

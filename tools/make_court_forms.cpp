@@ -5,6 +5,7 @@
 #include "pdf_form_builder.h"
 #include "worksheet_a/court_form_a.h"
 #include "worksheet_b/court_form_b.h"
+#include "worksheet_c/court_form_c.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ int Fail(const QString& message) {
 const qvr::CourtFormLayout* LayoutFor(const QString& worksheet) {
     if (worksheet == "A") return &qvr::CourtFormA();
     if (worksheet == "B") return &qvr::CourtFormB();
+    if (worksheet == "C") return &qvr::CourtFormC();
     return nullptr;
 }
 
@@ -62,7 +64,7 @@ bool DrawPage(const qvr::CourtFormLayout& layout, const QString& pdfPath) {
 
 // The figures of the worksheet lines stand right-aligned in their cells, as on the worksheet.
 bool LineFigure(qvr::CellKind kind) {
-    return kind == qvr::CellKind::Amount || kind == qvr::CellKind::Share || kind == qvr::CellKind::Number;
+    return kind == qvr::CellKind::Amount || kind == qvr::CellKind::Share || kind == qvr::CellKind::Whole;
 }
 
 bool AddFields(const qvr::CourtFormLayout& layout, const QString& pagePdf, const QString& formPath) {

@@ -6,12 +6,14 @@
 #include "schedule/windows/change_table.h"
 #include "worksheet_a/windows/form_a.h"
 #include "worksheet_b/windows/form_b.h"
+#include "worksheet_c/windows/form_c.h"
 
 namespace qvr {
 
 void RegisterProgramWindows() {
     RegisterWorkingWindow("FormA", MakeFormA);
     RegisterWorkingWindow("FormB", MakeFormB);
+    RegisterWorkingWindow("FormC", MakeFormC);
     RegisterWorkingWindow("CalcDetailRegistered", MakeCalcDetailRegistered);
     RegisterWorkingWindow("NamesAdmin", MakeNamesAdmin);
     RegisterWorkingWindow("ChangeTable", MakeChangeTable);

@@ -3,6 +3,7 @@
 // calculation decided. Each worksheet gives the line slots the meaning of its own lines.
 
 #include <QString>
+#include <array>
 
 namespace qvr {
 
@@ -22,6 +23,8 @@ struct CalculationVariables {
     QString ShadedAreaFlag;
     double Line4Income = 0;
     double LookupIncome = 0, LookupChildren = 0, LookupResult = 0;
+    // Split custody: the parent each named child lives with, "P" or "D"; "" for a row without a name.
+    std::array<QString, 6> ChildHousehold{};
 };
 
 }  // namespace qvr

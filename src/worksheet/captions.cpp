@@ -10,6 +10,8 @@ QString ShareCaption(double value) { return Format(value, "##0.00") + " "; }
 
 QString CountCaption(double count) { return count > 0 ? "(" + Format(count, "##") + ")" : QString(); }
 
+QString WholeCaption(double value) { return Format(value, "0"); }
+
 void BlankZeroFigures(WorksheetResult& result, const CourtFormLayout& form) {
     for (const FormBlank& blank : form.blanks) {
         if (!blank.IsFigure()) continue;

@@ -9,6 +9,7 @@ namespace qvr {
 QString AmountCaption(double value);  // "##,##0.00" and one blank
 QString ShareCaption(double value);   // "##0.00" and one blank
 QString CountCaption(double count);   // "(2)"; empty for none
+QString WholeCaption(double value);   // a whole number: "2", "0"
 
 // Empties every figure cell of the form (amounts, shares, counts) whose caption, trimmed, is
 // "0.00".

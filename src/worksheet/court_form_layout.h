@@ -28,9 +28,9 @@ struct FormBox {
 };
 
 // What a blank holds: a text as typed, an amount ("##,##0.00"), a share ("##0.00"), the count of
-// other children beside an amount (shown, not a form field), a check box, or a whole number on a
-// worksheet line (overnights), shown and filled as it stands.
-enum class CellKind { Text, Amount, Share, Count, CheckBox, Number };
+// other children beside an amount (shown, not a form field), a check box, or a whole number as
+// shown (a number of children or nights).
+enum class CellKind { Text, Amount, Share, Count, CheckBox, Whole };
 
 // A blank: a worksheet cell and, but for a count, the fillable field of the form under it.
 struct FormBlank {
@@ -41,7 +41,9 @@ struct FormBlank {
 
     bool IsField() const { return kind != CellKind::Count; }
     bool IsCell() const { return kind != CellKind::CheckBox; }  // a label that takes the field colour
-    bool IsFigure() const { return kind == CellKind::Amount || kind == CellKind::Share || kind == CellKind::Count; }
+    bool IsFigure() const {
+        return kind == CellKind::Amount || kind == CellKind::Share || kind == CellKind::Count || kind == CellKind::Whole;
+    }
 };
 
 // A place on the page for a window control that is not a form field (status labels, warnings,

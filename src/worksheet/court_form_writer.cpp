@@ -9,6 +9,13 @@ namespace {
 constexpr double kBlankHeight = 13;
 const QStringList kColumnNames{"Plaintiff", "Defendant", "Combined"};
 
+// "5" of "5a.": a line printed with its letter ("5a.") is followed by sub-lines "b.", "c." of line 5.
+QString LeadingDigits(const QString& number) {
+    qsizetype digits = 0;
+    while (digits < number.size() && number[digits].isDigit()) ++digits;
+    return number.left(digits);
+}
+
 }  // namespace
 
 std::vector<FormLine> IncomeLines() {
@@ -124,7 +131,7 @@ void CourtFormWriter::Children() {
     Area("GetChildInfoHot", QRectF(kLeft, top, kRight - kLeft, header + 3 * row));
 }
 
-// One cell of a worksheet line: "$" before an amount, "%" after a share, a number alone.
+// One cell of a worksheet line: "$" before an amount, "%" after a share, a whole number alone.
 void CourtFormWriter::Cell(double x, double y, double height, const QString& label, const QString& field,
                            CellKind kind, const QString& count) {
     const double blankTop = y + (height - kBlankHeight) / 2;
@@ -133,13 +140,13 @@ void CourtFormWriter::Cell(double x, double y, double height, const QString& lab
         Blank(count, QString(), QRectF(x + 1, blankTop, 16, kBlankHeight), CellKind::Count);
         left = x + 18;
     }
-    if (kind == CellKind::Number) {
-        Blank(label, field, QRectF(left, blankTop, x + kCellWidth - left - 2, kBlankHeight), kind);
-        return;
-    }
     if (kind == CellKind::Share) {
         Blank(label, field, QRectF(x + 2, blankTop, kCellWidth - 14, kBlankHeight), kind);
         Text(QRectF(x + kCellWidth - 11, blankTop, 9, kBlankHeight), "%", 8);
+        return;
+    }
+    if (kind == CellKind::Whole) {
+        Blank(label, field, QRectF(left, blankTop, x + kCellWidth - left - 2, kBlankHeight), kind);
         return;
     }
     Text(QRectF(left, blankTop, 7, kBlankHeight), "$", 8);
@@ -160,8 +167,8 @@ void CourtFormWriter::LineTable(const std::vector<FormLine>& lines, double headi
     QString mainNumber;
     for (const FormLine& line : lines) {
         const bool subLine = line.number[0].isLetter();
-        if (!subLine) mainNumber = line.number.chopped(1);
-        const QString lineName = subLine ? mainNumber + line.number.chopped(1) : mainNumber;
+        if (!subLine) mainNumber = LeadingDigits(line.number);
+        const QString lineName = subLine ? mainNumber + line.number.chopped(1) : line.number.chopped(1);
         const double captionX = subLine ? kLeft + 22 : kLeft + 4;
         Text(QRectF(captionX, y, 16, line.height), line.number, 8, !subLine);
         Text(QRectF(captionX + 16, y + 1, kPlaintiffX - captionX - 20, line.height - 2), line.caption, 7, !subLine,

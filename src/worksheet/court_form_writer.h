@@ -18,7 +18,8 @@ constexpr double kPlaintiffX = 360, kDefendantX = 432, kCombinedX = 504, kCellWi
 enum FormColumn { kPlaintiffColumn = 1, kDefendantColumn = 2, kCombinedColumn = 4 };
 
 // One row of a worksheet's line table. A number that is a letter ("a.") is a sub-line of the
-// line before it; its cells' fields are named "Line 1a Plaintiff" and so on.
+// line before it; its cells' fields are named "Line 1a Plaintiff" and so on. A line printed with
+// its letter ("5a.") stands as a main line, and the sub-lines after it belong to its number (5).
 struct FormLine {
     QString number;
     QString caption;

@@ -27,7 +27,7 @@ std::vector<FormLine> LinesB() {
          "EACH PARENT'S PORTION OF SHARED CUSTODY SUPPORT OBLIGATION (line 3 \u00d7 line 5 for each parent)", 18,
          {"lblP6", "lblD6", ""}},
         {"7.", "OVERNIGHTS WITH EACH PARENT (Combined must total 365 \u00d7 total number of children)", 18,
-         {"lblP7", "lblD7", "lblTotalOvernights"}, CellKind::Number},
+         {"lblP7", "lblD7", "lblTotalOvernights"}, CellKind::Whole},
         {"8.", "PERCENTAGE WITH EACH PARENT (line 7 divided by 365 \u00d7 total number of children)", 18,
          {"lblP8", "lblD8", ""}, CellKind::Share},
         {"9.", "SUPPORT OBLIGATION FOR TIME WITH OTHER PARENT (line 6 \u00d7 other parent's line 8)", 18,

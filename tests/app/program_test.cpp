@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 namespace qvr::test {
 namespace {
@@ -44,7 +46,8 @@ TEST_F(ProgramTest, EveryMenuReachesItsWindow) {
         const char* window;
     } cases[] = {{"menufrontofform", "FormA"},     {"menunameslibrary", "NamesAdmin"},
                  {"menuCaseLibrary", "CaseLibrary"}, {"menuChangeTable", "ChangeTable"},
-                 {"menulocation", "Location"},      {"menuTitle", "Splash"}};
+                 {"menulocation", "Location"},      {"menuTitle", "Splash"},
+                 {"menuFormC", "FormC"}};
     for (const auto& c : cases) {
         ShowWorkingWindow("CaseLibrary");  // every menu enabled again
         DeleteUnloadedWindows();
@@ -87,6 +90,19 @@ TEST_F(ProgramTest, WorksheetBOpensFromItsMenuTheCaseLibraryAndItsExplanation) {
     UnloadWorkingWindow("CalcDetailRegistered");
     DeleteUnloadedWindows();
     EXPECT_EQ(ShownWindows(), QStringList{"FormB"});
+}
+
+TEST_F(ProgramTest, WorksheetCOpensFromTheCaseLibraryAndComesBackFromItsExplanation) {
+    LoadedWorkingWindow("CaseLibrary")->findChild<QPushButton*>("cmdSelectWorksheetC")->click();
+    DeleteUnloadedWindows();
+    ASSERT_EQ(ShownWindows().value(0), "FormC");
+
+    LoadedWorkingWindow("FormC")->findChild<QPushButton*>("cmdCalculationDetails")->click();
+    DeleteUnloadedWindows();
+    EXPECT_EQ(ShownWindows(), (QStringList{"CalcDetailRegistered", "FormC"}));
+    QTest::mouseDClick(LoadedWorkingWindow("CalcDetailRegistered")->findChild<QLabel*>("Label1"), Qt::LeftButton);
+    DeleteUnloadedWindows();
+    EXPECT_EQ(ShownWindows(), QStringList{"FormC"});
 }
 
 }  // namespace

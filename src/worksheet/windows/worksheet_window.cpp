@@ -55,7 +55,7 @@ Qt::Alignment AlignmentOf(CellKind kind) {
     switch (kind) {
     case CellKind::Amount:
     case CellKind::Share:
-    case CellKind::Number:
+    case CellKind::Whole:
         return Qt::AlignRight | Qt::AlignVCenter;
     case CellKind::Count:
         return Qt::AlignCenter;

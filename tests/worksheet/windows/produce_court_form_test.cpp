@@ -5,6 +5,7 @@
 #include "core/program_state.h"
 #include "platform/shell.h"
 #include "support/modal_answerer.h"
+#include "support/produced_fields.h"
 #include "support/temp_drive.h"
 #include "worksheet_a/court_form_a.h"
 #include "support/print_qstring.h"
@@ -14,8 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QWidget>
-#include <poppler-form.h>
-#include <poppler-qt6.h>
 
 
 namespace qvr::test {
@@ -27,20 +26,6 @@ const QString kSaveFailedStart =
     "You clicked on the 'Produce Form' button, but received this message instead of the form you wanted.\r\n\r\n"
     "This is probably because you did not close the 'QVRPDF.PDF' file before trying to produce another one.  Check "
     "to make sure that the 'QVRPDF.PDF' form is not open, and then try producing this form again.\r\n\r\n";
-
-// A field read back through Poppler: a text field's text, or a check box as "Yes"/"No".
-std::map<QString, QString> ReadFields(const QString& hostPath) {
-    std::map<QString, QString> fields;
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(hostPath);
-    if (!document) return fields;
-    for (const auto& field : document->page(0)->formFields()) {
-        if (auto* text = dynamic_cast<Poppler::FormFieldText*>(field.get()))
-            fields[field->fullyQualifiedName()] = text->text();
-        if (auto* button = dynamic_cast<Poppler::FormFieldButton*>(field.get()))
-            fields[field->fullyQualifiedName()] = button->state() ? "Yes" : "No";
-    }
-    return fields;
-}
 
 // The value of the form's field with a 1-based index, as the template orders its fields.
 QString FieldAt(const std::map<QString, QString>& fields, int index) {

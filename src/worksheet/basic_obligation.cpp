@@ -1,0 +1,16 @@
+#include "worksheet/basic_obligation.h"
+
+#include "worksheet/income_lines.h"
+
+namespace qvr {
+
+void ComputeBasicObligation(WorksheetResult& r, Schedule& schedule, double children) {
+    r.Line4Income = r.CLine2;
+    if (r.OverrideFlag == "Y") {
+        r.CLine4 = r.OverrideAmount;
+        return;
+    }
+    r.CLine4 = r.CLine2 > 0 ? Lookup(r, schedule, r.CLine2, children) : 0;
+}
+
+}  // namespace qvr

@@ -1,0 +1,14 @@
+#pragma once
+// Line 4 of the worksheets that know neither a minimum order nor a shaded area (shared and split
+// custody).
+
+#include "worksheet/worksheet_result.h"
+
+namespace qvr {
+
+// The override amount while the override is on; otherwise the schedule amount for the combined
+// income (line 2) and the worksheet's number of children, 0 when the combined income is not
+// above 0 or there is no child.
+void ComputeBasicObligation(WorksheetResult& result, Schedule& schedule, double children);
+
+}  // namespace qvr

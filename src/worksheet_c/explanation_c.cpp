@@ -1,0 +1,157 @@
+#include "worksheet_c/explanation_c.h"
+
+#include "core/values.h"
+
+#include <QStringList>
+
+namespace qvr {
+namespace {
+
+const QString kNoExpenses =
+    " is not claiming any expenses for work related child care, health insurance, or extraordinary expenses. ";
+
+// One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and worksheet C's own.
+struct Party : PartyFigures {
+    QChar letter;
+    QString children, childShare, portion, support;  // lines 5a, 5b, 5c, and 6a or 6b
+    QString childCare, insurance, extraordinary, adjustments, fairShare, excess;
+    QString adjusted10, order;
+};
+
+// A figure as the worksheet shows it; one that the worksheet hides as a zero is told as 0.00.
+QString Figure(const CaptionOf& caption, const QString& label) {
+    const QString shown = caption(label).trimmed();
+    return shown.isEmpty() ? "0.00" : shown;
+}
+
+Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariables& result) {
+    const auto shown = [&](const QString& line) { return Figure(caption, QString("lbl") + letter + line); };
+    Party party;
+    static_cast<PartyFigures&>(party) = ReadPartyFigures(caption, letter, result);
+    party.letter = letter;
+    party.children = shown("5a");
+    party.childShare = shown("5b");
+    party.portion = shown("5c");
+    party.support = shown(letter == 'P' ? "6a" : "6b");
+    party.childCare = shown("Adja");
+    party.insurance = shown("Adjb");
+    party.extraordinary = shown("Adjc");
+    party.adjustments = shown("7d");
+    party.fairShare = shown("8");
+    party.excess = shown("9");
+    party.adjusted10 = shown("10");
+    party.order = shown("11");
+    return party;
+}
+
+// The names of the children living with a parent, as the children table shows them.
+QStringList ChildrenWith(const CaptionOf& caption, const CalculationVariables& result, QChar letter) {
+    QStringList names;
+    for (int row = 1; row <= 6; ++row) {
+        if (result.ChildHousehold[size_t(row - 1)] != letter) continue;
+        names << caption(QString("lblChild%1Name").arg(row)).trimmed();
+    }
+    return names;
+}
+
+QString Household(const CaptionOf& caption, const CalculationVariables& result, const Party& party) {
+    const QStringList children = ChildrenWith(caption, result, party.letter);
+    if (children.isEmpty()) return party.name + " has custody of none of the children. ";
+    return party.name + " has custody of " + QString::number(children.size()) +
+           (children.size() == 1 ? " child (" : " children (") + children.join(", ") + "). ";
+}
+
+QString Households(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
+                   const Party& defendant) {
+    const QString needsBoth = "A split custody calculation needs at least one child living with each parent";
+    if (result.NumChildren == 0) return needsBoth + "." + kParagraphBreak;
+    const QString text = Household(caption, result, plaintiff) + Household(caption, result, defendant);
+    if (SignOf(plaintiff.children) > 0 && SignOf(defendant.children) > 0)
+        return text + "Each household's share of the children is the number of children living in it divided by " +
+               "the total number of children: " + plaintiff.childShare + "% live with " + plaintiff.name +
+               " and " + defendant.childShare + "% with " + defendant.name + "." + kParagraphBreak;
+    return text + needsBoth + "; while all of the children live in one household, the sole custody worksheet " +
+           "(Worksheet A) fits this case." + kParagraphBreak;
+}
+
+QString BasicObligation(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
+    return "The BASIC child support obligation for all of the children together is determined using the NC "
+           "Schedule of Basic Support Obligations. Based on the combined adjusted gross income amount of $" +
+           Figure(caption, "lblC2") + ", the BASIC child support obligation amount is $" + Figure(caption, "lblC4") +
+           ". It is divided between the two households by their shares of the children: $" + plaintiff.portion +
+           " for the children living with " + plaintiff.name + " and $" + defendant.portion +
+           " for the children living with " + defendant.name + "." + kParagraphBreak;
+}
+
+QString SupportOfOne(const Party& payer, const Party& receiver) {
+    return payer.name + "'s share of " + payer.share + "% of the $" + receiver.portion +
+           " for the children living with " + receiver.name + " is $" + payer.support + ". ";
+}
+
+QString SupportForTheOtherHousehold(const Party& plaintiff, const Party& defendant) {
+    return "Each parent owes support for the children living with the other parent, in proportion to his or her "
+           "share of the combined income. " +
+           SupportOfOne(plaintiff, defendant) + SupportOfOne(defendant, plaintiff) + kParagraphBreak;
+}
+
+QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
+
+QString ExpenseSentence(const Party& party) {
+    if (SignOf(party.adjustments) <= 0) return party.name + kNoExpenses;
+    return party.name + " is claiming expenses in the amount of $" + ExpenseComponent(party.childCare) +
+           " for Work Related Child Care, $" + ExpenseComponent(party.insurance) + " for Health Insurance, and $" +
+           ExpenseComponent(party.extraordinary) + " for extraordinary expenses, totaling $" + party.adjustments +
+           ". ";
+}
+
+QString AdjustedObligations(const Party& plaintiff, const Party& defendant) {
+    QString text = "This leaves " + plaintiff.name + " with an adjusted support obligation (line 10) of $" +
+                   plaintiff.adjusted10 + " and " + defendant.name + " with one of $" + defendant.adjusted10 + ".";
+    if (SignOf(plaintiff.adjusted10) < 0 || SignOf(defendant.adjusted10) < 0)
+        text += " An adjusted support obligation below zero means that the parent paid more in expenses beyond his "
+                "or her fair share than he or she owes for the other household, and the difference adds to the "
+                "other parent's order.";
+    return text;
+}
+
+QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
+    QString text = "Included in this calculation for child support are expenses paid directly by each parent. " +
+                   ExpenseSentence(plaintiff) + ExpenseSentence(defendant) + kParagraphBreak;
+    const QString combined = Figure(caption, "lblC7d");
+    if (SignOf(combined) > 0)
+        text += "The combined expenses of $" + combined +
+                " are shared in proportion to income: " + plaintiff.name + "'s fair share is $" +
+                plaintiff.fairShare + " and " + defendant.name + "'s fair share is $" + defendant.fairShare +
+                ". What a parent paid beyond his or her fair share is credited against his or her support "
+                "obligation: $" + plaintiff.excess + " for " + plaintiff.name + " and $" + defendant.excess +
+                " for " + defendant.name + ". ";
+    else
+        text += "Since neither parent claimed any expenses, nothing is credited against either support "
+                "obligation. ";
+    return text + AdjustedObligations(plaintiff, defendant) + kParagraphBreak;
+}
+
+QString Order(const CalculationVariables& result, const Party& plaintiff, const Party& defendant) {
+    if (result.Obligor != "P" && result.Obligor != "D")
+        return "Since both adjusted support obligations are equal, neither parent pays the other: there is no "
+               "recommended child support order (line 11).";
+    const bool plaintiffPays = result.Obligor == "P";
+    const Party& payer = plaintiffPays ? plaintiff : defendant;
+    const Party& receiver = plaintiffPays ? defendant : plaintiff;
+    return "Subtracting the smaller adjusted support obligation from the larger, the recommended child support "
+           "order (line 11) is that " + payer.name + " pays " + receiver.name + " $" + payer.order + " per month.";
+}
+
+}  // namespace
+
+QString ExplanationTextC(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
+    const Party plaintiff = ReadParty(caption, 'P', result);
+    const Party defendant = ReadParty(caption, 'D', result);
+    return "This is a Split Custody Child Support Calculation (Worksheet C) performed on " + FormatDate(today) + "." +
+           kParagraphBreak + PartiesChildrenAndIncomes(caption, result, today) +
+           Households(caption, result, plaintiff, defendant) + BasicObligation(caption, plaintiff, defendant) +
+           SupportForTheOtherHousehold(plaintiff, defendant) + Adjustments(caption, plaintiff, defendant) +
+           Order(result, plaintiff, defendant);
+}
+
+}  // namespace qvr
