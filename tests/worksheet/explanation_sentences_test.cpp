@@ -183,32 +183,5 @@ TEST_F(ExplanationSentencesTest, DefendantPaysAPreexistingPaymentAndUsesItsOwnLi
               "A monthly income amount has not yet been entered for the Defendant.");
 }
 
-// Where the schedule gave no line 4, the explanation says why instead of telling an order
-// without an amount.
-TEST(ScheduleGap, ParagraphSaysWhyTheScheduleGaveNoBasicObligation) {
-    const QString opening =
-        "The BASIC child support obligation is determined using the NC Schedule of Basic Support Obligations, but ";
-    struct Row {
-        ScheduleCoverage coverage;
-        QString paragraph;
-    };
-    const Row rows[] = {
-        {ScheduleCoverage::Covered, ""},
-        {ScheduleCoverage::NotCovered,
-         opening + "the schedule does not reach a combined adjusted gross income of $45,000.00: it gives no BASIC "
-                   "child support obligation for this income, so no recommended child support order is computed "
-                   "here. An amount for the BASIC child support obligation can be entered with the override of the "
-                   "schedule amount."},
-        {ScheduleCoverage::Unreadable,
-         opening + "the schedule cannot be read, so no BASIC child support obligation and no recommended child "
-                   "support order are computed here. Please reinstall this program to restore the schedule."},
-    };
-    for (const Row& row : rows) {
-        CalculationVariables result;
-        result.Line4Coverage = row.coverage;
-        EXPECT_EQ(ScheduleGapParagraph(result, "45,000.00"), row.paragraph);
-    }
-}
-
 }  // namespace
 }  // namespace qvr

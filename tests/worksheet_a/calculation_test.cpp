@@ -454,23 +454,11 @@ TEST(WorksheetA, CheckBoxesTakeTheStoredStates) {
     EXPECT_EQ(odd.checkBoxes, (std::array<int, 4>{0, 0, 0, 0}));
 }
 
-// Line 4 is looked up through the shared lookup, which tells an income beyond the schedule and a
-// schedule that cannot be read; the override needs no schedule.
-TEST(WorksheetA, Line4TellsWhereTheScheduleGivesNone) {
-    const CaseRecord beyond = With(BaseRecord(), {{"pinc", "15000"}, {"dinc", "5000.01"}});
-    const WorksheetResult r = Calculate(beyond);
+// Line 4 beyond the schedule is told on the warning line.
+TEST(WorksheetA, Line4BeyondTheScheduleIsTold) {
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"pinc", "15000"}, {"dinc", "5000.01"}}));
     EXPECT_EQ(r.Line4Coverage, ScheduleCoverage::NotCovered);
-    EXPECT_EQ(r.captions.at("lblC4"), "0.00 ");
     EXPECT_EQ(r.captions.at("lblWarning"), "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME");
-
-    EXPECT_EQ(Calculate(With(beyond, {{"dinc", "5000"}})).Line4Coverage, ScheduleCoverage::Covered);
-    EXPECT_EQ(Calculate(With(beyond, {{"override", "Y"}, {"overamt", "3000"}})).Line4Coverage,
-              ScheduleCoverage::Covered);
-
-    Schedule unreadable;
-    const WorksheetResult none = CalculateWorksheetA(BaseRecord(), Settings("Y", "N", "N"), unreadable);
-    EXPECT_EQ(none.Line4Coverage, ScheduleCoverage::Unreadable);
-    EXPECT_EQ(none.captions.at("lblWarning"), "WARNING: THE SCHEDULE CANNOT BE READ");
 }
 
 TEST(WorksheetA, AnEmptyRecordCalculatesToNothing) {

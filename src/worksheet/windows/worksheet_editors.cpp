@@ -198,7 +198,8 @@ void WorksheetWindow::EditOtherChildren(const OtherChildrenEntry& entry) {
     WriteAndRecompute({{entry.creditColumn, StoredAmount(credit)}, {entry.countColumn, StoredAmount(children)}});
 }
 
-// The picker closed by its close box or Esc chooses nothing: the party stays as it was.
+// The boxes already show what the record holds, so their save is no entry of the user's. The
+// picker closed by its close box or Esc chooses nothing: the party stays as it was.
 void WorksheetWindow::EditParty(const PartyEntry& entry) {
     if (SaveCheckBoxes(Refusal::Silent) == Written::CaseGone) return;
     const QString shown = Caption(entry.label);

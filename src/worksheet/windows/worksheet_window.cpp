@@ -239,16 +239,19 @@ void WorksheetWindow::Form_Load() {
         FixCasesNulls();
         if (ProgramEndRequested()) return;
     }
-    caseId_ = state.CurrentCaseId;
-    lblSelectedCaseName->setText(state.CurrentCaseName + "  (" + state.CasesDatabasePath.toUpper() + ")");
+    TakeCurrentCase();
     ChangeFieldColors();
     CalculateWorksheet();
 }
 
-bool WorksheetWindow::ShowsCurrentCase() {
-    if (caseId_ == state.CurrentCaseId) return true;
+void WorksheetWindow::TakeCurrentCase() {
     caseId_ = state.CurrentCaseId;
     lblSelectedCaseName->setText(state.CurrentCaseName + "  (" + state.CasesDatabasePath.toUpper() + ")");
+}
+
+bool WorksheetWindow::ShowsCurrentCase() {
+    if (caseId_ == state.CurrentCaseId) return true;
+    TakeCurrentCase();
     CalculateWorksheet();
     return false;
 }

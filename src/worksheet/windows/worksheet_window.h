@@ -112,6 +112,7 @@ private:
     // while this one stayed loaded behind it; the worksheet then shows that case instead, and
     // the click that found it out does nothing else, so that no entry lands in a case not shown.
     bool ShowsCurrentCase();
+    void TakeCurrentCase();  // the case shown and its name on the strip
     // False when the case is gone (the user is told, and the case library shown instead).
     bool CalculateWorksheet();
     void ShowResult(const WorksheetResult& result);

@@ -241,7 +241,6 @@ TEST_F(ProduceCourtFormTest, DamagedTemplateIsNamedAndThePreviousOutputStays) {
     };
     const Damage damages[] = {
         {"garbage", [](const QString& path) { WriteHostFile(path, "%PDF-1.4 garbage, not a form"); }},
-        {"empty", [](const QString& path) { WriteHostFile(path, ""); }},
         {"a PDF without fields",
          [this](const QString& path) { WriteHostFile(path, ReadHostFile(driveC + "/QVRForms/CS2023.pdf")); }},
     };

@@ -122,7 +122,6 @@ TEST_F(FormAEditorsTest, EntryThatTheRecordRefusesLeavesEverythingAsTheRecordHol
     const Row rows[] = {
         {"lblPInc", TypeAmount("4000", "Use This Amount")},
         {"lblDAdjb", TypeAmount("99", "Done")},
-        {"lblPPre", TypeAmount("20", "Ok")},
         {"lblDResp", AsUser([](QWidget* dialog) {
              Type(dialog, "Text1", "2");
              Leave(dialog);
@@ -132,11 +131,6 @@ TEST_F(FormAEditorsTest, EntryThatTheRecordRefusesLeavesEverythingAsTheRecordHol
              Type(dialog, "Text1", "950");
              Click(dialog, "Check1");
              ModalAnswerer::ClickButton(dialog, "Done");
-         })},
-        {"GetChildInfoHot", AsUser([](QWidget* dialog) {
-             Type(dialog, "Text3", "Bo Doe");
-             Leave(dialog);
-             ModalAnswerer::ClickButton(dialog, "Ok");
          })},
         {"Check2", nullptr},
     };
@@ -474,35 +468,19 @@ TEST_F(FormAPartyTest, PickerOpensOnTheStoredPartyOrOnItsFirstEntryWhenThereIsNo
 // The picker fills the selected-name block only by its two buttons: closed otherwise, it chose
 // nothing, whatever the last pick left in the block.
 TEST_F(FormAPartyTest, PickerClosedByItsCloseBoxOrEscapeLeavesThePartyAsItWas) {
-    struct Closing {
-        const char* how;
-        ModalAnswerer::Action close;
-    };
-    const Closing closings[] = {{"close box", CloseBox},
-                                {"Escape", [](QWidget* picker) { QTest::keyClick(picker, Qt::Key_Escape); }}};
-    struct Party {
-        const char* label;
-        const char* key;
-        const char* otherLabel;
-        const char* otherKey;
-    };
-    const Party parties[] = {{"lblName1Name", "S0000002", "lblName2Name", "B0000003"},
-                             {"lblName2Name", "Z0000004", "lblName1Name", "B0000003"}};
+    const ModalAnswerer::Action closings[] = {CloseBox,
+                                              [](QWidget* picker) { QTest::keyClick(picker, Qt::Key_Escape); }};
     OpenFormA();
-    for (const Party& party : parties) {
-        Pick(party.label, party.key);
-        const QString shown = Shown(party.label);
-        for (const Closing& closing : closings) {
-            SCOPED_TRACE(QString("%1 %2").arg(party.label, closing.how).toStdString());
-            Pick(party.otherLabel, party.otherKey);
-            const auto record = Record(kCaseId);
-            ModalAnswerer answerer;
-            answerer.Then(closing.close);
-            ClickOn(party.label, answerer);
-            EXPECT_EQ(answerer.Answered(), 1);
-            EXPECT_EQ(Record(kCaseId), record);
-            EXPECT_EQ(Shown(party.label), shown);
-        }
+    Pick("lblName1Name", "S0000002");
+    for (const ModalAnswerer::Action& close : closings) {
+        Pick("lblName2Name", "B0000003");
+        const auto record = Record(kCaseId);
+        ModalAnswerer answerer;
+        answerer.Then(close);
+        ClickOn("lblName1Name", answerer);
+        EXPECT_EQ(answerer.Answered(), 1);
+        EXPECT_EQ(Record(kCaseId), record);
+        EXPECT_EQ(Shown("lblName1Name"), "Smith, John");
     }
 }
 
