@@ -7,6 +7,9 @@
 
 namespace qvr {
 
+// Whether the schedule gave line 4: it may be unreadable, or may not reach the income.
+enum class ScheduleCoverage { Covered, NotCovered, Unreadable };
+
 struct CalculationVariables {
     double PInc = 0, PPre = 0, PResp = 0, POC = 0;
     double DInc = 0, DPre = 0, DResp = 0, DOC = 0;
@@ -22,6 +25,7 @@ struct CalculationVariables {
     QString MinimumOrder;
     QString ShadedAreaFlag;
     double Line4Income = 0;
+    ScheduleCoverage Line4Coverage = ScheduleCoverage::Covered;
     double LookupIncome = 0, LookupChildren = 0, LookupResult = 0;
     // Split custody: the parent each named child lives with, "P" or "D"; "" for a row without a name.
     std::array<QString, 6> ChildHousehold{};

@@ -120,4 +120,23 @@ QString PartiesChildrenAndIncomes(const CaptionOf& caption, const CalculationVar
            IncomeSentence(defendant, "pays") + kParagraphBreak + CombinedIncome(caption, plaintiff, defendant);
 }
 
+QString ScheduleGapParagraph(const CalculationVariables& result, const QString& combinedIncome) {
+    const QString opening =
+        "The BASIC child support obligation is determined using the NC Schedule of Basic Support Obligations, but ";
+    switch (result.Line4Coverage) {
+    case ScheduleCoverage::NotCovered:
+        return opening + "the schedule does not reach a combined adjusted gross income of $" + combinedIncome +
+               ": it gives no BASIC child support obligation for this income, so no recommended child support order "
+               "is computed here. An amount for the BASIC child support obligation can be entered with the override "
+               "of the schedule amount.";
+    case ScheduleCoverage::Unreadable:
+        return opening + "the schedule cannot be read, so no BASIC child support obligation and no recommended "
+                         "child support order are computed here. Please reinstall this program to restore the "
+                         "schedule.";
+    case ScheduleCoverage::Covered:
+        break;
+    }
+    return {};
+}
+
 }  // namespace qvr

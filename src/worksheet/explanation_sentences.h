@@ -36,4 +36,8 @@ PartyFigures ReadPartyFigures(const CaptionOf& caption, QChar letter, const Calc
 // pre-existing payment where the plaintiff "receives a credit for" one.
 QString PartiesChildrenAndIncomes(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
 
+// Why there is no basic obligation when the schedule did not give line 4 (result.Line4Coverage),
+// for the combined income as shown; empty when it did.
+QString ScheduleGapParagraph(const CalculationVariables& result, const QString& combinedIncome);
+
 }  // namespace qvr

@@ -4,6 +4,16 @@
 #include "worksheet/captions.h"
 
 namespace qvr {
+namespace {
+
+// Whether the schedule gave the amount asked of it; nothing is asked for no income or no child.
+ScheduleCoverage CoverageOf(Schedule& schedule, double income, double children, double amount) {
+    if (children <= 0 || income <= 0 || amount != 0) return ScheduleCoverage::Covered;
+    if (!schedule.Row(0)) return ScheduleCoverage::Unreadable;
+    return WalkSchedule(schedule, income, children).Amount ? ScheduleCoverage::Covered : ScheduleCoverage::NotCovered;
+}
+
+}  // namespace
 
 void ReadIncomes(const CaseRecord& record, WorksheetResult& r) {
     ReadNumbers(record, {{"pinc", &r.PInc}, {"ppre", &r.PPre}, {"presp", &r.PResp}, {"poc", &r.POC},
@@ -15,6 +25,17 @@ double Lookup(WorksheetResult& r, Schedule& schedule, double income, double chil
     r.LookupChildren = children;
     r.LookupResult = ScheduleAmount(schedule, income, children);
     return r.LookupResult;
+}
+
+double LookupBasicObligation(WorksheetResult& r, Schedule& schedule, double income, double children,
+                             const WorksheetSettings& settings) {
+    const double amount = Lookup(r, schedule, income, children);
+    r.Line4Coverage = CoverageOf(schedule, income, children, amount);
+    if (r.Line4Coverage == ScheduleCoverage::Unreadable)
+        ShowWarning(r, "WARNING: THE SCHEDULE CANNOT BE READ");
+    else if (r.Line4Coverage == ScheduleCoverage::NotCovered && settings.ShowWarnings == "Y")
+        ShowWarning(r, "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME");
+    return amount;
 }
 
 void CreditOtherChildren(WorksheetResult& r, QChar parent, Schedule& schedule) {

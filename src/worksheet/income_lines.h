@@ -18,6 +18,13 @@ void ReadIncomes(const CaseRecord& record, WorksheetResult& result);
 // The schedule amount for an income and a number of children, kept as the lookup variables.
 double Lookup(WorksheetResult& result, Schedule& schedule, double income, double children);
 
+// Line 4, the basic obligation that the schedule gives for an income and a number of children,
+// looked up as Lookup does. When the schedule cannot be read, or does not reach the income, it
+// gives none: 0, with result.Line4Coverage saying why and the warning line telling it (an
+// unreadable schedule always, an income the schedule does not reach when warnings are shown).
+double LookupBasicObligation(WorksheetResult& result, Schedule& schedule, double income, double children,
+                             const WorksheetSettings& settings);
+
 // Line 1b of one parent ('P' or 'D') when it has other children: the credit follows from its
 // gross income (none for 0 or below, the fixed credit up to kMinimumOrderIncome, else the
 // schedule amount for its number of other children).

@@ -20,8 +20,7 @@ double& ObligorLine(WorksheetResult& r, Line plaintiff, Line defendant) {
 }
 
 void ReadCustody(const CaseRecord& record, WorksheetResult& r) {
-    const QString custody = ColumnText(record, "whosecustody");
-    const bool plaintiffHasCustody = custody == "P" || custody.isEmpty();
+    const bool plaintiffHasCustody = PlaintiffHasCustody(ColumnText(record, "whosecustody"));
     r.Obligor = plaintiffHasCustody ? "D" : "P";
     r.captions["lblWhoHasCustody"] = plaintiffHasCustody
                                          ? "PLAINTIFF HAS CUSTODY\r\nAND DEFENDANT IS THE OBLIGOR"
@@ -64,13 +63,13 @@ void TestShadedArea(WorksheetResult& r, const WorksheetSettings& settings) {
     }
 }
 
-void ComputeLine4(WorksheetResult& r, Schedule& schedule) {
+void ComputeLine4(WorksheetResult& r, Schedule& schedule, const WorksheetSettings& settings) {
     if (r.OverrideFlag == "Y") {
         r.CLine4 = r.OverrideAmount;
         return;
     }
     r.CLine4 = 0;
-    if (r.CLine2 > 0) r.CLine4 = Lookup(r, schedule, r.Line4Income, r.LookupChildren);
+    if (r.CLine2 > 0) r.CLine4 = LookupBasicObligation(r, schedule, r.Line4Income, r.LookupChildren, settings);
 }
 
 void ComputeShadedAreaLines(WorksheetResult& r) {
@@ -135,6 +134,8 @@ void WriteLineCaptions(WorksheetResult& r) {
 
 }  // namespace
 
+bool PlaintiffHasCustody(const QString& whosecustody) { return whosecustody == "P" || whosecustody.isEmpty(); }
+
 bool CheckShadedArea(double income, double children, const std::array<double, 6>& limits) {
     for (int n = 1; n <= 6; ++n) {
         if (children == n) return income <= limits[n - 1];
@@ -157,7 +158,7 @@ WorksheetResult CalculateWorksheetA(const CaseRecord& record, const WorksheetSet
         ApplyMinimumOrder(r, settings);
     } else {
         TestShadedArea(r, settings);
-        ComputeLine4(r, schedule);
+        ComputeLine4(r, schedule, settings);
         if (r.ShadedAreaFlag == "Y")
             ComputeShadedAreaLines(r);
         else

@@ -10,6 +10,9 @@
 
 namespace qvr {
 
+// Whether the stored custody (`whosecustody`) is the plaintiff's: "P", and an empty custody too.
+bool PlaintiffHasCustody(const QString& whosecustody);
+
 // Whether an obligor's adjusted income lies in the shaded area for that number of children:
 // at or below the bound for one to six children; never for any other count.
 bool CheckShadedArea(double income, double children, const std::array<double, 6>& limits);

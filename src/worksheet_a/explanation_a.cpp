@@ -142,6 +142,8 @@ QString ExplanationTextA(const CaptionOf& caption, const CalculationVariables& r
 
     const QString text = Opening(result, today) + kParagraphBreak + PartiesChildrenAndIncomes(caption, result, today);
     if (result.MinimumOrder == "Y") return text + MinimumOrderEnding(obligor);
+    if (result.Line4Coverage != ScheduleCoverage::Covered)
+        return text + ScheduleGapParagraph(result, caption("lblC2").trimmed());
     if (result.ShadedAreaFlag == "Y") return text + ShadedAreaEnding(obligor);
     return text + FullCalculationEnding(caption, plaintiff, defendant, plaintiffPays);
 }

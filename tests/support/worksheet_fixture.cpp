@@ -91,6 +91,12 @@ std::map<QString, Value> WorksheetTest::Record(const QString& caseId) {
     return columns;
 }
 
+void WorksheetTest::RefuseCaseWrites() {
+    auto db = OpenCases();
+    ASSERT_TRUE(db && db->Execute("CREATE TRIGGER refuse_writes BEFORE UPDATE ON Cases "
+                                  "BEGIN SELECT RAISE(ABORT, 'held elsewhere'); END"));
+}
+
 QLabel* WorksheetTest::Cell(const QString& name) const {
     QLabel* cell = Window() ? Window()->findChild<QLabel*>(name) : nullptr;
     EXPECT_NE(cell, nullptr) << name.toStdString();

@@ -32,6 +32,8 @@ protected:
     static QString Stored(const QString& column, const QString& caseId = {});
     static void Store(const QString& column, const QString& value, const QString& caseId = {});
     static std::map<QString, Value> Record(const QString& caseId);
+    // From now on the cases table refuses every change of a record, as one held elsewhere does.
+    static void RefuseCaseWrites();
 
     QLabel* Cell(const QString& name) const;
     QString Shown(const QString& name) const;

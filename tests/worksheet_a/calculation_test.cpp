@@ -454,6 +454,13 @@ TEST(WorksheetA, CheckBoxesTakeTheStoredStates) {
     EXPECT_EQ(odd.checkBoxes, (std::array<int, 4>{0, 0, 0, 0}));
 }
 
+// Line 4 beyond the schedule is told on the warning line.
+TEST(WorksheetA, Line4BeyondTheScheduleIsTold) {
+    const WorksheetResult r = Calculate(With(BaseRecord(), {{"pinc", "15000"}, {"dinc", "5000.01"}}));
+    EXPECT_EQ(r.Line4Coverage, ScheduleCoverage::NotCovered);
+    EXPECT_EQ(r.captions.at("lblWarning"), "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME");
+}
+
 TEST(WorksheetA, AnEmptyRecordCalculatesToNothing) {
     Schedule empty;
     const WorksheetResult r = CalculateWorksheetA({}, Settings(), empty);

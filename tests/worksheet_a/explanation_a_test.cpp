@@ -245,6 +245,20 @@ TEST_F(ExplanationATest, HiddenZerosFallBackToZeroOnlyInTheExpensePieces) {
     EXPECT_TRUE(paragraphs[9].endsWith("in the amount of $ per month."));
 }
 
+// With no line 4 from the schedule the text ends with the reason instead of an order with no amount.
+TEST_F(ExplanationATest, GapInTheScheduleEndsTheTextWithItsReason) {
+    const Captions beyond = With(FullCase(), {{"lblC2", "45,000.00 "}, {"lblC4", "0.00 "}, {"lblD9", ""}});
+    for (const auto& [coverage, reason] : {std::pair{ScheduleCoverage::NotCovered, "does not reach a combined adjusted "
+                                                                                 "gross income of $45,000.00:"},
+                                           std::pair{ScheduleCoverage::Unreadable, "the schedule cannot be read"}}) {
+        state.Line4Coverage = coverage;
+        const QStringList paragraphs = Paragraphs(beyond);
+        EXPECT_EQ(paragraphs.size(), 7);  // opening, parties, children, two incomes, combined income, reason
+        EXPECT_TRUE(paragraphs.last().contains(reason)) << paragraphs.last().toStdString();
+        EXPECT_FALSE(Explain(beyond).contains("$ per month"));
+    }
+}
+
 TEST_F(ExplanationATest, TextHasParagraphBreaksOnlyAndNoFinalLineBreak) {
     const QString text = Explain(FullCase());
     EXPECT_FALSE(text.endsWith("\n"));

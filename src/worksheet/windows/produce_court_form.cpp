@@ -26,6 +26,16 @@ QString SaveFailedMessage() {
            "If this message keeps appearing, please contact Quorvane for help.";
 }
 
+QString DamagedTemplateMessage(const QString& templatePath) {
+    return "The court form '" + templatePath + "' cannot be read as a fillable form, so no form was produced.  The "
+           "file may be damaged: please reinstall this program, or put the court's fillable form in its place.";
+}
+
+QString NotOpenedMessage() {
+    return "The form was produced and saved as '" + state.StartDrive + kOutput + "', but no program to show it "
+           "could be started.  Please open that file with a PDF viewer to see or print the form.";
+}
+
 QString Caption(const QWidget& window, const QString& control) {
     const auto* label = window.findChild<const QLabel*>(control);
     return label ? label->text() : QString();
@@ -72,14 +82,17 @@ void ProduceCourtForm(const QWidget& window, const CourtFormLayout& form) {
         MsgBox("The file '" + templatePath + "' does not exist!", MessageButtons::OkOnly, state.ProgramShortTitle);
         return;
     }
-    pdf.LoadFromFile(templatePath);
+    if (pdf.LoadFromFile(templatePath) != 1 || pdf.FormFieldCount() == 0) {
+        MsgBox(DamagedTemplateMessage(templatePath), MessageButtons::OkOnly, "Unable to Produce Form");
+        return;
+    }
     NumberFields(pdf);
     FillFields(pdf, window, form);
     if (pdf.SaveToFile(kOutput) != 1) {
         MsgBox(SaveFailedMessage(), MessageButtons::OkOnly, "Unable to Produce Form");
         return;
     }
-    OpenDocument(kOutput);
+    if (!OpenDocument(kOutput)) MsgBox(NotOpenedMessage(), MessageButtons::OkOnly, "Form Produced");
 }
 
 }  // namespace qvr

@@ -26,7 +26,6 @@ struct WorksheetWindow::AmountEntry {
     const char* label;
     const char* title;
     const char* prompt;
-    double CalculationVariables::*value;
     const char* column;
     void (*showDialog)();
 };
@@ -34,9 +33,7 @@ struct WorksheetWindow::AmountEntry {
 struct WorksheetWindow::OtherChildrenEntry {
     const char* label;
     const char* party;
-    double CalculationVariables::*count;
-    double CalculationVariables::*credit;
-    double CalculationVariables::*income;
+    const char* incomeColumn;
     const char* creditColumn;
     const char* countColumn;
 };
@@ -59,7 +56,6 @@ void ShowModal() {
 
 using Text = WorksheetWindow::TextEntry;
 using Amount = WorksheetWindow::AmountEntry;
-using V = CalculationVariables;
 
 const Text kTextEntries[] = {
     {"lblCaseCode", "Case Number (Code)", "Enter Case Number (Code) in the space below:", "casecode"},
@@ -73,40 +69,38 @@ const Text kTextEntries[] = {
 };
 
 const Amount kIncomes[] = {
-    {"lblPInc", "Plaintiff's Monthly Income", "Enter PLAINTIFF'S Income in the space below:", &V::PInc, "pinc",
+    {"lblPInc", "Plaintiff's Monthly Income", "Enter PLAINTIFF'S Income in the space below:", "pinc",
      ShowModal<Income>},
-    {"lblDInc", "Defendant's Monthly Income", "Enter DEFENDANT'S Income in the space below:", &V::DInc, "dinc",
+    {"lblDInc", "Defendant's Monthly Income", "Enter DEFENDANT'S Income in the space below:", "dinc",
      ShowModal<Income>},
 };
 
 const Amount kPreExisting[] = {
     {"lblPPre", "Plaintiff's Pre-Existing Child Support Payments",
-     "Enter PLAINTIFF'S pre-existing child support payments in the space below.", &V::PPre, "ppre",
-     ShowModal<GetPreEx>},
+     "Enter PLAINTIFF'S pre-existing child support payments in the space below.", "ppre", ShowModal<GetPreEx>},
     {"lblDPre", "Defendant's Pre-Existing Child Support Payments",
-     "Enter DEFENDANT'S pre-existing child support payments in the space below.", &V::DPre, "dpre",
-     ShowModal<GetPreEx>},
+     "Enter DEFENDANT'S pre-existing child support payments in the space below.", "dpre", ShowModal<GetPreEx>},
 };
 
-// In the order of a description's expense cells; each worksheet gives the label and variable.
+// In the order of a description's expense cells; each worksheet gives the label.
 const Amount kExpenses[] = {
     {nullptr, "Plaintiff's Work Related Child Care",
-     "Enter PLAINTIFF'S work related child care payments in the space below.", nullptr, "padja", ShowModal<GetCcare>},
+     "Enter PLAINTIFF'S work related child care payments in the space below.", "padja", ShowModal<GetCcare>},
     {nullptr, "Defendant's Work Related Child Care",
-     "Enter DEFENDANT'S work related child care payments in the space below.", nullptr, "dadja", ShowModal<GetCcare>},
+     "Enter DEFENDANT'S work related child care payments in the space below.", "dadja", ShowModal<GetCcare>},
     {nullptr, "Plaintiff's Health Insurance Cost", "Enter PLAINTIFF'S Health Insurance Cost in the space below.",
-     nullptr, "padjb", ShowModal<GetIns>},
+     "padjb", ShowModal<GetIns>},
     {nullptr, "Defendant's Health Insurance Cost", "Enter DEFENDANT'S Health Insurance Cost in the space below.",
-     nullptr, "dadjb", ShowModal<GetIns>},
+     "dadjb", ShowModal<GetIns>},
     {nullptr, "Plaintiff's Extraordinary Expenses", "Enter PLAINTIFF'S Extraordinary Expenses in the space below.",
-     nullptr, "padjc", ShowModal<GetExtra>},
+     "padjc", ShowModal<GetExtra>},
     {nullptr, "Defendant's Extraordinary Expenses", "Enter DEFENDANT'S Extraordinary Expenses in the space below.",
-     nullptr, "dadjc", ShowModal<GetExtra>},
+     "dadjc", ShowModal<GetExtra>},
 };
 
 const WorksheetWindow::OtherChildrenEntry kOtherChildren[] = {
-    {"lblPResp", "Plaintiff", &V::POC, &V::PResp, &V::PInc, "presp", "poc"},
-    {"lblDResp", "Defendant", &V::DOC, &V::DResp, &V::DInc, "dresp", "doc"},
+    {"lblPResp", "Plaintiff", "pinc", "presp", "poc"},
+    {"lblDResp", "Defendant", "dinc", "dresp", "doc"},
 };
 
 const WorksheetWindow::PartyEntry kParties[] = {
@@ -145,8 +139,7 @@ void WorksheetWindow::ConnectEditors() {
         OnClick(entry.label, [this, &entry] { EditOtherChildren(entry); });
     for (size_t i = 0; i < description_.expenses.size(); ++i) {
         Amount entry = kExpenses[i];
-        entry.label = description_.expenses[i].label;
-        entry.value = description_.expenses[i].value;
+        entry.label = description_.expenses[i];
         OnClick(entry.label, [this, entry] { EditExpense(entry); });
     }
     for (const PartyEntry& entry : kParties) OnClick(entry.label, [this, &entry] { EditParty(entry); });
@@ -156,11 +149,11 @@ void WorksheetWindow::ConnectEditors() {
 void WorksheetWindow::EditText(const TextEntry& entry) {
     QLabel* cell = Label(entry.label);
     const QString shown = TrimBlanks(cell->text());
-    const QString answer = InputBox(entry.prompt, entry.title, shown).value_or(QString());
-    if (answer == shown) return;
+    const std::optional<QString> answer = InputBox(entry.prompt, entry.title, shown);
+    if (!answer || *answer == shown) return;  // cancelled, or nothing to change
     const QString before = cell->text();
-    cell->setText(answer);
-    if (!WriteColumns({{entry.column, answer}})) {
+    cell->setText(*answer);
+    if (WriteColumns({{entry.column, *answer}}) != Written::Saved) {
         cell->setText(before);
         return;
     }
@@ -168,16 +161,17 @@ void WorksheetWindow::EditText(const TextEntry& entry) {
 }
 
 // The amount editors differ only in the text offered when there is no amount and in how they read the
-// answer back.
+// answer back. Each starts from the amount stored, which the worksheet may show as 0 (the
+// minimum order and the shaded area leave the expenses out).
 void WorksheetWindow::EditAmount(const AmountEntry& entry, const QString& noAmountText,
                                  double (*read)(const QString&)) {
-    double& amount = state.*entry.value;
-    state.DialogValue = StartingAmount(amount, noAmountText);
+    const std::optional<CaseRecord> record = ReadCase();
+    if (!record) return;
+    state.DialogValue = StartingAmount(ColumnNumber(*record, entry.column), noAmountText);
     state.DialogTitle = entry.title;
     state.DialogPrompt = entry.prompt;
     entry.showDialog();
-    amount = read(state.DialogValue);
-    if (WriteColumns({{entry.column, StoredAmount(amount)}})) CalculateWorksheet();
+    WriteAndRecompute({{entry.column, StoredAmount(read(state.DialogValue))}});
 }
 
 void WorksheetWindow::EditExpense(const AmountEntry& entry) { EditAmount(entry, "0", Val); }
@@ -192,21 +186,22 @@ void WorksheetWindow::EditPreExisting(const AmountEntry& entry) {
 }
 
 void WorksheetWindow::EditOtherChildren(const OtherChildrenEntry& entry) {
-    state.DialogValue = TrimBlanks(Str(state.*entry.count));
+    const std::optional<CaseRecord> record = ReadCase();
+    if (!record) return;
+    state.DialogValue = TrimBlanks(Str(ColumnNumber(*record, entry.countColumn)));
     state.DialogValue2 = "0";
     state.DialogParty = entry.party;
-    state.DialogIncome = TrimBlanks(Str(state.*entry.income));
+    state.DialogIncome = TrimBlanks(Str(ColumnNumber(*record, entry.incomeColumn)));
     ShowModal<GetResp>();
     const double children = Val(state.DialogValue);
     const double credit = TrimBlanks(state.DialogValue2).isEmpty() ? 0 : CCur(AmountOf(state.DialogValue2));
-    state.*entry.count = children;
-    state.*entry.credit = credit;
-    if (WriteColumns({{entry.creditColumn, StoredAmount(credit)}, {entry.countColumn, StoredAmount(children)}}))
-        CalculateWorksheet();
+    WriteAndRecompute({{entry.creditColumn, StoredAmount(credit)}, {entry.countColumn, StoredAmount(children)}});
 }
 
+// The boxes already show what the record holds, so their save is no entry of the user's. The
+// picker closed by its close box or Esc chooses nothing: the party stays as it was.
 void WorksheetWindow::EditParty(const PartyEntry& entry) {
-    if (!SaveCheckBoxes()) return;
+    if (SaveCheckBoxes(Refusal::Silent) == Written::CaseGone) return;
     const QString shown = Caption(entry.label);
     state.PickerKey = "";
     state.PickerPartyName = "";
@@ -217,11 +212,10 @@ void WorksheetWindow::EditParty(const PartyEntry& entry) {
         state.PickerPartyName = shown;
     }
     state.DialogTitle = entry.title;
-    ShowModal<Names>();
-    const bool written = WriteColumns({{entry.nameColumn, Selected(state.SelListname)},
-                                       {entry.keyColumn, Selected(state.SelKeynumber)},
-                                       {entry.addressColumn, AddressBlock()}});
-    if (written) CalculateWorksheet();
+    if (Names().exec() != QDialog::Accepted) return;
+    WriteAndRecompute({{entry.nameColumn, Selected(state.SelListname)},
+                       {entry.keyColumn, Selected(state.SelKeynumber)},
+                       {entry.addressColumn, AddressBlock()}});
 }
 
 }  // namespace qvr

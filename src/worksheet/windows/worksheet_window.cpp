@@ -30,6 +30,7 @@ const char kCaseGoneTitle[] = "Case Not Found";
 const char kCaseGoneText[] =
     "The case shown in this worksheet is no longer in the cases database.  It may have been deleted from "
     "another workstation.  Please select a case in the Case Library.";
+const char kUnreadableScheduleTitle[] = "Schedule Cannot Be Read";
 const char kNotSavedTitle[] = "Entry Not Saved";
 const char kNotSavedText[] =
     "Your entry could not be saved in the case record, so the worksheet shows what the record holds.  A "
@@ -148,9 +149,7 @@ void WorksheetWindow::BuildButtons() {
         {{"cmdShowHideZeros", "Show/Hide Zeros"}, [this] { cmdShowHideZeros_Click(); }},
     };
     for (const RecordButton& own : description_.ownButtons) {
-        buttons.emplace_back(own.button, [this, edit = own.edit] {
-            if (EditCase(edit)) CalculateWorksheet();
-        });
+        buttons.emplace_back(own.button, [this, edit = own.edit] { EditAndRecompute(edit); });
     }
     const int columns = int(buttons.size());
     for (int column = 0; column < columns; ++column) {
@@ -193,7 +192,9 @@ QCheckBox* WorksheetWindow::AddCheckBox(const QString& name, const QRectF& point
                            .arg(printed.width() - 2)
                            .arg(printed.height() - 2));
     box->setGeometry(printed);
-    connect(box, &QCheckBox::stateChanged, this, &WorksheetWindow::Check_Click);
+    connect(box, &QCheckBox::clicked, this, [this] {
+        if (ShowsCurrentCase()) Check_Click();
+    });
     return box;
 }
 
@@ -201,7 +202,9 @@ QPushButton* WorksheetWindow::AddButton(const WorksheetButton& button, std::func
     QPushButton* control = qvr::AddButton(this, button.name, button.caption);
     control->setFont(MakeFont("Arial", 8, true));
     SetColor(control, QPalette::Button, kLightGrey);
-    connect(control, &QPushButton::clicked, this, std::move(handler));
+    connect(control, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        if (ShowsCurrentCase()) handler();
+    });
     return control;
 }
 
@@ -220,7 +223,8 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event) {
     if (handler == clickHandlers_.end() || !(press || release)) return QWidget::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton) return QWidget::eventFilter(watched, event);
-    if (release && static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) handler->second();
+    if (release && static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint()) && ShowsCurrentCase())
+        handler->second();
     return true;
 }
 
@@ -236,9 +240,21 @@ void WorksheetWindow::Form_Load() {
         FixCasesNulls();
         if (ProgramEndRequested()) return;
     }
-    lblSelectedCaseName->setText(state.CurrentCaseName + "  (" + state.CasesDatabasePath.toUpper() + ")");
+    TakeCurrentCase();
     ChangeFieldColors();
     CalculateWorksheet();
+}
+
+void WorksheetWindow::TakeCurrentCase() {
+    caseId_ = state.CurrentCaseId;
+    lblSelectedCaseName->setText(state.CurrentCaseName + "  (" + state.CasesDatabasePath.toUpper() + ")");
+}
+
+bool WorksheetWindow::ShowsCurrentCase() {
+    if (caseId_ == state.CurrentCaseId) return true;
+    TakeCurrentCase();
+    CalculateWorksheet();
+    return false;
 }
 
 void WorksheetWindow::ChangeFieldColors() {
@@ -257,7 +273,18 @@ bool WorksheetWindow::CalculateWorksheet() {
         return false;
     }
     ShowResult(*result);
+    if (result->Line4Coverage == ScheduleCoverage::Unreadable) ReportUnreadableSchedule();
     return true;
+}
+
+// Told once for the window; its warning line stays while the schedule cannot be read.
+void WorksheetWindow::ReportUnreadableSchedule() {
+    if (unreadableScheduleTold_) return;
+    unreadableScheduleTold_ = true;
+    MsgBox("The Schedule of Basic Support Obligations (" + state.ScheduleDatabasePath.toUpper() +
+               ") cannot be read, so this worksheet cannot show a basic child support obligation.  Please reinstall "
+               "this program to restore the schedule.",
+           MessageButtons::OkOnly, kUnreadableScheduleTitle);
 }
 
 void WorksheetWindow::ShowResult(const WorksheetResult& result) {
@@ -270,18 +297,27 @@ void WorksheetWindow::ShowResult(const WorksheetResult& result) {
     for (const auto& [name, shown] : result.visible) {
         if (QLabel* label = Label(name)) label->setVisible(shown);
     }
-    // Each box that changes saves all four; when the last one is set the record holds again
-    // what the calculation read.
-    for (int n = 0; n < 4; ++n) checkBoxes_[n]->setCheckState(CheckStateOf(result.checkBoxes[n]));
+    // Boxes that change are saved, all four as read, so the record holds them in the stored form.
+    // That save is no entry of the user's: a refusal goes untold.
+    bool changed = false;
+    for (int n = 0; n < 4; ++n) {
+        const Qt::CheckState read = CheckStateOf(result.checkBoxes[n]);
+        changed = changed || checkBoxes_[n]->checkState() != read;
+        checkBoxes_[n]->setCheckState(read);
+    }
+    if (changed) SaveCheckBoxes(Refusal::Silent);
 }
 
-bool WorksheetWindow::SaveCheckBoxes() {
+WorksheetWindow::Written WorksheetWindow::SaveCheckBoxes(Refusal refusal) {
     std::vector<std::pair<QString, QString>> columns;
     for (int n = 0; n < 4; ++n) columns.emplace_back("chkbox" + QString::number(n + 1), Str(ValueOf(checkBoxes_[n])));
-    return WriteColumns(columns);
+    return WriteColumns(columns, refusal);
 }
 
-void WorksheetWindow::Check_Click() { SaveCheckBoxes(); }
+// The boxes go back to what the record holds when it refuses the click.
+void WorksheetWindow::Check_Click() {
+    if (SaveCheckBoxes(Refusal::Reported) == Written::Refused) CalculateWorksheet();
+}
 
 std::optional<CaseRecord> WorksheetWindow::ReadCase() {
     std::optional<CaseRecord> record;
@@ -293,22 +329,37 @@ std::optional<CaseRecord> WorksheetWindow::ReadCase() {
     return record;
 }
 
-bool WorksheetWindow::EditCase(const std::function<void(Recordset&)>& assign) {
+WorksheetWindow::Written WorksheetWindow::EditCase(const std::function<void(Recordset&)>& assign, Refusal refusal) {
     bool found = false, saved = false;
     {
         CurrentCaseTable table;
         found = table.Found();
         if (found) saved = table.Write(assign);
     }
-    if (!found && !ProgramEndRequested()) ReportCaseGone();
-    if (found && !saved) MsgBox(kNotSavedText, MessageButtons::OkOnly, kNotSavedTitle);
-    return saved;
+    if (!found) {
+        if (!ProgramEndRequested()) ReportCaseGone();
+        return Written::CaseGone;
+    }
+    if (saved) return Written::Saved;
+    if (refusal == Refusal::Reported) MsgBox(kNotSavedText, MessageButtons::OkOnly, kNotSavedTitle);
+    return Written::Refused;
 }
 
-bool WorksheetWindow::WriteColumns(const std::vector<std::pair<QString, QString>>& columns) {
-    return EditCase([&columns](Recordset& record) {
-        for (const auto& [column, value] : columns) record.SetValue(column, value);
-    });
+WorksheetWindow::Written WorksheetWindow::WriteColumns(const std::vector<std::pair<QString, QString>>& columns,
+                                                       Refusal refusal) {
+    return EditCase(
+        [&columns](Recordset& record) {
+            for (const auto& [column, value] : columns) record.SetValue(column, value);
+        },
+        refusal);
+}
+
+void WorksheetWindow::EditAndRecompute(const std::function<void(Recordset&)>& assign) {
+    if (EditCase(assign) != Written::CaseGone) CalculateWorksheet();
+}
+
+void WorksheetWindow::WriteAndRecompute(const std::vector<std::pair<QString, QString>>& columns) {
+    if (WriteColumns(columns) != Written::CaseGone) CalculateWorksheet();
 }
 
 // Told once, after the event at hand: the window may still be loading.
@@ -344,11 +395,10 @@ void WorksheetWindow::cmdOverrideSupport_Click() {
     if (cmdOverrideSupport->text() != kCancelOverride) {
         state.OverrideAmount = Str(ShownAmount(Caption("lblC4")));
         OverRide().exec();
-        if (!WriteColumns({{"override", state.OverrideFlag}, {"overamt", state.OverrideAmount}})) return;
-    } else if (!WriteColumns({{"override", "N"}, {"overamt", "0.00"}})) {
-        return;
+        WriteAndRecompute({{"override", state.OverrideFlag}, {"overamt", state.OverrideAmount}});
+    } else {
+        WriteAndRecompute({{"override", "N"}, {"overamt", "0.00"}});
     }
-    CalculateWorksheet();
 }
 
 void WorksheetWindow::cmdRound_Click() {
@@ -374,7 +424,7 @@ void WorksheetWindow::GetChildInfoHot_Click() {
     std::vector<std::pair<QString, QString>> written;
     for (const ChildColumn& column : columns)
         for (int n = 1; n <= 6; ++n) written.emplace_back(ChildColumnName(n, column.column), (state.*column.array)(n));
-    if (WriteColumns(written)) CalculateWorksheet();
+    WriteAndRecompute(written);
 }
 
 }  // namespace qvr

@@ -40,12 +40,6 @@ struct RecordButton {
     void (*edit)(Recordset& record);
 };
 
-// An expense cell and the calculation variable that holds its amount.
-struct ExpenseCell {
-    const char* label;
-    double CalculationVariables::*value;
-};
-
 // A column of the child arrays that a worksheet's children dialog edits besides name and date of
 // birth: "nights" with ChildNights, "cust" with ChildCust.
 struct ChildColumn {
@@ -76,7 +70,7 @@ struct WorksheetDescription {
     bool explanationUnloads;  // false: the explanation window opens over the worksheet
     QString ProgramState::*roundLines;  // the worksheet's rounding flag (RoundLinesA, …)
     WorksheetButton round;
-    std::array<ExpenseCell, 6> expenses;  // child care, health insurance, extraordinary; P then D each
+    std::array<const char*, 6> expenses;  // cells of child care, health insurance, extraordinary; P then D each
     void (*showChildrenDialog)();         // shows the worksheet's children dialog modally
     std::optional<ChildColumn> childColumn;
     QStringList childrenCells;  // cells that open the children dialog besides GetChildInfoHot
@@ -114,16 +108,28 @@ private:
     void ConnectEditors();
 
     void Form_Load();
+    // Shows the case that is current now. Another window may have made another case current
+    // while this one stayed loaded behind it; the worksheet then shows that case instead, and
+    // the click that found it out does nothing else, so that no entry lands in a case not shown.
+    bool ShowsCurrentCase();
+    void TakeCurrentCase();  // the case shown and its name on the strip
     // False when the case is gone (the user is told, and the case library shown instead).
     bool CalculateWorksheet();
     void ShowResult(const WorksheetResult& result);
-    bool SaveCheckBoxes();
+    void ReportUnreadableSchedule();
 
-    // The record access of every action. Each reports a current case that is gone and an
-    // entry that the record refused, and is false then.
+    // The record access of every action. A current case that is gone is reported (and the case
+    // library shown instead); a write that the record refuses is reported when it is the user's.
+    enum class Written { Saved, Refused, CaseGone };
+    enum class Refusal { Reported, Silent };
     std::optional<CaseRecord> ReadCase();
-    bool EditCase(const std::function<void(Recordset&)>& assign);
-    bool WriteColumns(const std::vector<std::pair<QString, QString>>& columns);
+    Written EditCase(const std::function<void(Recordset&)>& assign, Refusal refusal = Refusal::Reported);
+    Written WriteColumns(const std::vector<std::pair<QString, QString>>& columns, Refusal refusal = Refusal::Reported);
+    // The user's entry written, then the worksheet computed again from the record, also when the
+    // record refused the entry: the worksheet and the calculation variables hold what it holds.
+    void WriteAndRecompute(const std::vector<std::pair<QString, QString>>& columns);
+    void EditAndRecompute(const std::function<void(Recordset&)>& assign);
+    Written SaveCheckBoxes(Refusal refusal);
     void ReportCaseGone();
 
     QLabel* Label(const QString& name) const;
@@ -134,7 +140,7 @@ private:
     void cmdRound_Click();
     void cmdShowHideZeros_Click();
     void GetChildInfoHot_Click();
-    void Check_Click();
+    void Check_Click();  // the user's click; the calculation's setting of a box saves silently
 
     // The entry editors, one kind each.
     void EditText(const TextEntry& entry);
@@ -151,7 +157,9 @@ private:
     QCheckBox* checkBoxes_[4] = {};
     QPushButton* cmdOverrideSupport = nullptr;
     QLabel* lblSelectedCaseName = nullptr;
+    QString caseId_;  // the case shown
     bool caseGone_ = false;
+    bool unreadableScheduleTold_ = false;
 };
 
 }  // namespace qvr

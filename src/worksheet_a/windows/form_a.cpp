@@ -13,12 +13,11 @@ const QColor kNoticeRed(192, 0, 0);
 
 void ShowChildrenDialog() { GetChA().exec(); }
 
-// An empty custody counts as the plaintiff's, so the first change gives it to the plaintiff.
+// Custody changes hands as the worksheet shows it: an empty custody is the plaintiff's, so the
+// first change gives it to the defendant.
 void cmdChangeCustody_Click(Recordset& record) {
-    record.SetValue("whosecustody", record.GetValue("whosecustody") == "P" ? "D" : "P");
+    record.SetValue("whosecustody", PlaintiffHasCustody(record.GetValue("whosecustody").value_or("")) ? "D" : "P");
 }
-
-using V = CalculationVariables;
 
 const WorksheetDescription& DescriptionA() {
     static const WorksheetDescription description{
@@ -32,12 +31,7 @@ const WorksheetDescription& DescriptionA() {
         .explanationUnloads = true,
         .roundLines = &ProgramState::RoundLinesA,
         .round = {"cmdRound7thru9", "Round Lines 7 - 9"},
-        .expenses = {{{"lblPAdja", &V::PLine5a},
-                      {"lblDAdja", &V::DLine5a},
-                      {"lblPAdjb", &V::PLine5b},
-                      {"lblDAdjb", &V::DLine5b},
-                      {"lblPAdjc", &V::PLine5c},
-                      {"lblDAdjc", &V::DLine5c}}},
+        .expenses = {"lblPAdja", "lblDAdja", "lblPAdjb", "lblDAdjb", "lblPAdjc", "lblDAdjc"},
         .showChildrenDialog = ShowChildrenDialog,
         .childColumn = std::nullopt,
         .childrenCells = {},

@@ -217,6 +217,50 @@ TEST_F(ProduceCourtFormTest, OutputThatCannotBeWrittenIsReportedAndWhatWasThereS
     EXPECT_TRUE(opened.isEmpty());
 }
 
+// A template that is there but no fillable form is named in its own message, and the output of
+// an earlier production stays.
+TEST_F(ProduceCourtFormTest, DamagedTemplateIsNamedAndThePreviousOutputStays) {
+    struct Damage {
+        const char* what;
+        std::function<void(const QString& hostPath)> damage;
+    };
+    const Damage damages[] = {
+        {"garbage", [](const QString& path) { WriteHostFile(path, "%PDF-1.4 garbage, not a form"); }},
+        {"a PDF without fields",
+         [this](const QString& path) { WriteHostFile(path, ReadHostFile(driveC + "/QVRForms/CS2023.pdf")); }},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        WriteHostFile(OutputHost(), "previous output");
+        damage.damage(TemplateHost());
+        ModalAnswerer messages;
+        messages.Then(Confirm()).Click("OK");
+        ProduceCourtForm(worksheet, CourtFormA());
+        ASSERT_EQ(messages.Titles(), (QStringList{"Produce Form", "Unable to Produce Form"}));
+        EXPECT_TRUE(messages.Texts().value(1).startsWith("The court form '\\QVRForms\\AOC-CV-627_2023.PDF' cannot be "
+                                                         "read as a fillable form"))
+            << messages.Texts().value(1).toStdString();
+        EXPECT_EQ(ReadHostFile(OutputHost()), "previous output");
+        EXPECT_TRUE(opened.isEmpty());
+    }
+}
+
+TEST_F(ProduceCourtFormTest, FormThatNoProgramCanShowIsToldWhereItWasSaved) {
+    state.StartDrive = "C:";
+    SetOpenDocumentHandler([this](const QString& path) {
+        opened << path;
+        return false;
+    });
+    worksheet.Show("lblCounty", "Wake");
+
+    ProduceExpectingAMessage();
+
+    EXPECT_EQ(opened, QStringList{kOutput});
+    ASSERT_EQ(answerer.Titles(), (QStringList{"Produce Form", "Form Produced"}));
+    EXPECT_TRUE(answerer.Texts().value(1).contains("'C:\\QVRForms\\QVRPDF.PDF'")) << answerer.Texts().value(1).toStdString();
+    EXPECT_EQ(FieldAt(Output(), 7), "Wake");
+}
+
 TEST_F(ProduceCourtFormTest, SecondProductionReplacesTheFirstOutput) {
     worksheet.Show("lblCounty", "Wake");
     Produce();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 namespace qvr::test {
 namespace {
@@ -56,7 +57,7 @@ TEST_F(FormAEditorsTest, TextPromptStoresTheAnswerAsTypedAndShowsItInItsCell) {
     }
 }
 
-TEST_F(FormAEditorsTest, TextPromptOffersTheCaptionTrimmedAndCancelEmptiesTheField) {
+TEST_F(FormAEditorsTest, TextPromptOffersTheCaptionTrimmedAndCancelWritesNothing) {
     OpenFormA();
     for (const TextEditor& editor : kTextEditors) {
         SCOPED_TRACE(editor.label);
@@ -69,8 +70,8 @@ TEST_F(FormAEditorsTest, TextPromptOffersTheCaptionTrimmedAndCancelEmptiesTheFie
         });
         ClickOn(editor.label, answerer);
         EXPECT_EQ(offered, "Wake");
-        EXPECT_EQ(Stored(editor.column), "");
-        EXPECT_EQ(Shown(editor.label), "");
+        EXPECT_EQ(Stored(editor.column), "  Wake  ");
+        EXPECT_EQ(Shown(editor.label), "  Wake  ");
     }
 }
 
@@ -94,6 +95,58 @@ TEST_F(FormAEditorsTest, TextPromptThatTheRecordRefusesIsReportedAndNotShown) {
     EXPECT_EQ(answerer.Titles(), (QStringList{"Name of County", "Entry Not Saved"}));
     EXPECT_EQ(Stored("county"), "Wake");
     EXPECT_EQ(Shown("lblCounty"), "Wake");
+}
+
+// Every caption and check box of the window, and the calculation variables that the next dialog
+// and the explanation read.
+QStringList WhatTheProgramHolds(const QWidget* window) {
+    QStringList held;
+    for (const QLabel* label : window->findChildren<QLabel*>()) held << label->objectName() + "=" + label->text();
+    for (const QAbstractButton* box : window->findChildren<QAbstractButton*>())
+        held << box->objectName() + "=" + box->text() + (box->isChecked() ? " ticked" : "");
+    const CalculationVariables& v = state;
+    for (double value : {v.PInc, v.DInc, v.PPre, v.DPre, v.PResp, v.DResp, v.POC, v.DOC, v.PLine5a, v.PLine5b,
+                         v.PLine5c, v.DLine5a, v.DLine5b, v.DLine5c, v.CLine4, v.PLine9, v.DLine9})
+        held << Str(value);
+    held << QString::number(v.NumChildren) << state.OverrideFlag << state.OverrideAmount;
+    return held;
+}
+
+// An entry that the record refuses leaves the worksheet and the program's figures as the record
+// holds them.
+TEST_F(FormAEditorsTest, EntryThatTheRecordRefusesLeavesEverythingAsTheRecordHoldsIt) {
+    struct Row {
+        const char* control;
+        ModalAnswerer::Action answer;
+    };
+    const Row rows[] = {
+        {"lblPInc", TypeAmount("4000", "Use This Amount")},
+        {"lblDAdjb", TypeAmount("99", "Done")},
+        {"lblDResp", AsUser([](QWidget* dialog) {
+             Type(dialog, "Text1", "2");
+             Leave(dialog);
+             ModalAnswerer::ClickButton(dialog, "Ok");
+         })},
+        {"cmdOverrideSupport", AsUser([](QWidget* dialog) {
+             Type(dialog, "Text1", "950");
+             Click(dialog, "Check1");
+             ModalAnswerer::ClickButton(dialog, "Done");
+         })},
+        {"Check2", nullptr},
+    };
+    OpenFormA();
+    EnterOrdinaryCase();
+    RefuseCaseWrites();
+    const QStringList held = WhatTheProgramHolds(Window());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control);
+        ModalAnswerer answerer;
+        if (row.answer) answerer.Then(row.answer);
+        answerer.Click("OK");
+        ClickOn(row.control, answerer);
+        EXPECT_EQ(answerer.Titles().last(), "Entry Not Saved");
+        EXPECT_EQ(WhatTheProgramHolds(Window()), held);
+    }
 }
 
 TEST_F(FormAEditorsTest, IncomeIsStoredRoundedToCentsAndRecomputesTheWorksheet) {
@@ -203,6 +256,36 @@ TEST_F(FormAEditorsTest, ExpenseDialogStartsFromTheAmountAndAZeroIsStoredAsZero)
             ClickOn(editor.label, answerer);
             EXPECT_EQ(offered, "0.00");
             EXPECT_EQ(Stored(editor.column), " 0");
+        }
+    }
+}
+
+// The minimum order and the shaded area leave the expenses out and show them as 0; their dialogs
+// still start from the amounts stored, so that closing them keeps those amounts.
+TEST_F(FormAEditorsTest, ExpenseDialogStartsFromTheStoredAmountWhereTheWorksheetShowsZero) {
+    struct Row {
+        const char* why;
+        const char* defendantIncome;
+    };
+    const Row rows[] = {{"minimum order", "500"}, {"shaded area", "1400"}};
+    OpenFormA();
+    EnterOrdinaryCase();
+    for (const Row& row : rows) {
+        EnterIncome("lblDInc", row.defendantIncome);
+        for (const ExpenseEditor& editor : kExpenseEditors) {
+            SCOPED_TRACE(QString("%1 %2").arg(row.why, editor.label).toStdString());
+            Store(editor.column, " 350");
+            OpenFormA();
+            ASSERT_EQ(Shown(editor.label), "0.00 ");
+            QString offered;
+            ModalAnswerer answerer;
+            answerer.Then([&](QWidget* dialog) {
+                offered = TextOf(dialog, "Text1");
+                ModalAnswerer::ClickButton(dialog, editor.button);
+            });
+            ClickOn(editor.label, answerer);
+            EXPECT_EQ(offered, "350.00");
+            EXPECT_EQ(Stored(editor.column), " 350");
         }
     }
 }
@@ -380,6 +463,25 @@ TEST_F(FormAPartyTest, PickerOpensOnTheStoredPartyOrOnItsFirstEntryWhenThereIsNo
     Pick("lblName1Name", "S0000002", &row, &key);
     EXPECT_EQ(key, "Z0000004");
     EXPECT_EQ(state.PickerPartyName, "Zed, Carl");
+}
+
+// The picker fills the selected-name block only by its two buttons: closed otherwise, it chose
+// nothing, whatever the last pick left in the block.
+TEST_F(FormAPartyTest, PickerClosedByItsCloseBoxOrEscapeLeavesThePartyAsItWas) {
+    const ModalAnswerer::Action closings[] = {CloseBox,
+                                              [](QWidget* picker) { QTest::keyClick(picker, Qt::Key_Escape); }};
+    OpenFormA();
+    Pick("lblName1Name", "S0000002");
+    for (const ModalAnswerer::Action& close : closings) {
+        Pick("lblName2Name", "B0000003");
+        const auto record = Record(kCaseId);
+        ModalAnswerer answerer;
+        answerer.Then(close);
+        ClickOn("lblName1Name", answerer);
+        EXPECT_EQ(answerer.Answered(), 1);
+        EXPECT_EQ(Record(kCaseId), record);
+        EXPECT_EQ(Shown("lblName1Name"), "Smith, John");
+    }
 }
 
 TEST_F(FormAPartyTest, PartyEditorSavesTheCheckBoxesFirst) {
