@@ -10,7 +10,6 @@ namespace {
 
 void ShowChildrenDialog() { GetChBa().exec(); }
 
-using V = CalculationVariables;
 
 // No custody button: on this worksheet both parents have the children part of the year.
 const WorksheetDescription& DescriptionB() {
@@ -25,12 +24,7 @@ const WorksheetDescription& DescriptionB() {
         .explanationUnloads = true,
         .roundLines = &ProgramState::RoundLinesB,
         .round = {"cmdRound13thru14", "Round Lines 13 - 14"},
-        .expenses = {{{"lblPAdja", &V::PLine5a},
-                      {"lblDAdja", &V::DLine5a},
-                      {"lblPAdjb", &V::PLine5b},
-                      {"lblDAdjb", &V::DLine5b},
-                      {"lblPAdjc", &V::PLine5c},
-                      {"lblDAdjc", &V::DLine5c}}},
+        .expenses = {"lblPAdja", "lblDAdja", "lblPAdjb", "lblDAdjb", "lblPAdjc", "lblDAdjc"},
         .showChildrenDialog = ShowChildrenDialog,
         .childColumn = ChildColumn{"nights", &ProgramState::ChildNights},
         .childrenCells = {"lblTotalOvernights", "lblP7", "lblD7"},

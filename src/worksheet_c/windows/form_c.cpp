@@ -10,7 +10,6 @@ namespace {
 
 void ShowChildrenDialog() { GetChC().exec(); }
 
-using V = CalculationVariables;
 
 const WorksheetDescription& DescriptionC() {
     static const WorksheetDescription description{
@@ -25,12 +24,7 @@ const WorksheetDescription& DescriptionC() {
         .roundLines = &ProgramState::RoundLinesC,
         .round = {"cmdRound10thru11", "Round Lines 10 - 11"},
         // Lines 7a to 7c.
-        .expenses = {{{"lblPAdja", &V::PLine5a},
-                      {"lblDAdja", &V::DLine5a},
-                      {"lblPAdjb", &V::PLine5b},
-                      {"lblDAdjb", &V::DLine5b},
-                      {"lblPAdjc", &V::PLine5c},
-                      {"lblDAdjc", &V::DLine5c}}},
+        .expenses = {"lblPAdja", "lblDAdja", "lblPAdjb", "lblDAdjb", "lblPAdjc", "lblDAdjc"},
         .showChildrenDialog = ShowChildrenDialog,
         .childColumn = ChildColumn{"cust", &ProgramState::ChildCust},
         // The numbers of children of line 5a follow from the children dialog.
