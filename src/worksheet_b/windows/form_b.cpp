@@ -10,7 +10,6 @@ namespace {
 
 void ShowChildrenDialog() { GetChBa().exec(); }
 
-
 // No custody button: on this worksheet both parents have the children part of the year.
 const WorksheetDescription& DescriptionB() {
     static const WorksheetDescription description{

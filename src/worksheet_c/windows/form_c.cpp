@@ -10,7 +10,6 @@ namespace {
 
 void ShowChildrenDialog() { GetChC().exec(); }
 
-
 const WorksheetDescription& DescriptionC() {
     static const WorksheetDescription description{
         .name = "FormC",
