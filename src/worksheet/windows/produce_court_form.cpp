@@ -31,11 +31,6 @@ QString DamagedTemplateMessage(const QString& templatePath) {
            "file may be damaged: please reinstall this program, or put the court's fillable form in its place.";
 }
 
-QString NotOpenedMessage() {
-    return "The form was produced and saved as '" + state.StartDrive + kOutput + "', but no program to show it "
-           "could be started.  Please open that file with a PDF viewer to see or print the form.";
-}
-
 QString Caption(const QWidget& window, const QString& control) {
     const auto* label = window.findChild<const QLabel*>(control);
     return label ? label->text() : QString();
@@ -92,7 +87,7 @@ void ProduceCourtForm(const QWidget& window, const CourtFormLayout& form) {
         MsgBox(SaveFailedMessage(), MessageButtons::OkOnly, "Unable to Produce Form");
         return;
     }
-    if (!OpenDocument(kOutput)) MsgBox(NotOpenedMessage(), MessageButtons::OkOnly, "Form Produced");
+    OpenDocumentOrTellWhere(kOutput, "Form Produced");
 }
 
 }  // namespace qvr

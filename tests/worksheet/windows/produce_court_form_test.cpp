@@ -3,6 +3,7 @@
 #include "worksheet/windows/produce_court_form.h"
 
 #include "core/program_state.h"
+#include "platform/files.h"
 #include "platform/shell.h"
 #include "support/modal_answerer.h"
 #include "support/produced_fields.h"
@@ -246,7 +247,6 @@ TEST_F(ProduceCourtFormTest, DamagedTemplateIsNamedAndThePreviousOutputStays) {
 }
 
 TEST_F(ProduceCourtFormTest, FormThatNoProgramCanShowIsToldWhereItWasSaved) {
-    state.StartDrive = "C:";
     SetOpenDocumentHandler([this](const QString& path) {
         opened << path;
         return false;
@@ -257,7 +257,7 @@ TEST_F(ProduceCourtFormTest, FormThatNoProgramCanShowIsToldWhereItWasSaved) {
 
     EXPECT_EQ(opened, QStringList{kOutput});
     ASSERT_EQ(answerer.Titles(), (QStringList{"Produce Form", "Form Produced"}));
-    EXPECT_TRUE(answerer.Texts().value(1).contains("'C:\\QVRForms\\QVRPDF.PDF'")) << answerer.Texts().value(1).toStdString();
+    EXPECT_TRUE(answerer.Texts().value(1).contains(files::HostPath(kOutput))) << answerer.Texts().value(1).toStdString();
     EXPECT_EQ(FieldAt(Output(), 7), "Wake");
 }
 
