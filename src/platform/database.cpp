@@ -236,6 +236,26 @@ QString Database::CanonicalTableName(const QString& table) const {
     return ColumnValue(query.get(), 0).value_or(QString());
 }
 
+bool Database::KeepIndex(const QString& name, const QString& definition) {
+    if (!db_) return Fail("The database is closed.");
+    const auto createStatement = [&definition](const QString& indexName) {
+        return QString("CREATE INDEX %1 %2").arg(Quoted(indexName), definition);
+    };
+    {  // the engine keeps the statement that made an index as it was written
+        Statement stored(db_, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE");
+        if (!BindValue(stored.get(), 1, name)) return FailWithEngineError("Could not read the indexes");
+        const int rc = stored.Step();
+        if (rc == SQLITE_ROW &&
+            ColumnValue(stored.get(), 1) == createStatement(ColumnValue(stored.get(), 0).value_or(name)))
+            return true;
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) return FailWithEngineError("Could not read the indexes");
+    }
+    WriteTransaction transaction(db_);
+    if (!transaction.Began()) return FailWithEngineError("Could not lock the database for writing");
+    return Run("DROP INDEX IF EXISTS " + Quoted(name)) && Run(createStatement(name)) &&
+           (transaction.Commit() || FailWithEngineError(QString("Could not make the index %1").arg(name)));
+}
+
 std::unique_ptr<Recordset> Database::OpenRecordset(const QString& table) {
     if (!db_) {
         Fail("The database is closed.");
@@ -346,7 +366,7 @@ void Recordset::Close() {
 }
 
 void Recordset::Detach() {
-    for (sqlite3_stmt** cached : {&readFirst_, &readAfter_, &readAt_}) {
+    for (sqlite3_stmt** cached : {&readFirst_, &readAfter_, &readAt_, &readFirstWith_}) {
         sqlite3_finalize(*cached);
         *cached = nullptr;
     }
@@ -363,30 +383,46 @@ QString Recordset::ColumnList() const {
     return columns.join(", ");
 }
 
-Recordset::ReadResult Recordset::ReadFirst(Row* row) { return ReadOne(readFirst_, "", nullptr, row); }
+Recordset::ReadResult Recordset::ReadFirst(Row* row) {
+    return ReadOne(readFirst_, "", [](sqlite3_stmt*) { return SQLITE_OK; }, row);
+}
 
 Recordset::ReadResult Recordset::ReadAfter(long long rowid, Row* row) {
-    return ReadOne(readAfter_, "WHERE rowid > ?1", &rowid, row);
+    return ReadOne(readAfter_, "WHERE rowid > ?1", [rowid](sqlite3_stmt* s) { return sqlite3_bind_int64(s, 1, rowid); },
+                   row);
 }
 
 Recordset::ReadResult Recordset::ReadAt(long long rowid, Row* row) {
-    return ReadOne(readAt_, "WHERE rowid = ?1", &rowid, row);
+    return ReadOne(readAt_, "WHERE rowid = ?1", [rowid](sqlite3_stmt* s) { return sqlite3_bind_int64(s, 1, rowid); },
+                   row);
+}
+
+Recordset::ReadResult Recordset::ReadFirstWith(int field, const QString& value, Row* row) {
+    if (field != readFirstWithField_) {
+        sqlite3_finalize(std::exchange(readFirstWith_, nullptr));
+        readFirstWithField_ = field;
+    }
+    return ReadOne(readFirstWith_, QString("WHERE %1 = ?1").arg(Quoted(fields_[size_t(field)].name)),
+                   [&value](sqlite3_stmt* s) { return BindValue(s, 1, value) ? SQLITE_OK : SQLITE_ERROR; }, row);
 }
 
 // Each read is a statement of its own, reset at once, so that no read lock outlives it.
-Recordset::ReadResult Recordset::ReadOne(sqlite3_stmt*& cached, const char* condition, const long long* rowid,
-                                         Row* row) {
+Recordset::ReadResult Recordset::ReadOne(sqlite3_stmt*& cached, const QString& condition,
+                                         const std::function<int(sqlite3_stmt*)>& bind, Row* row) {
     sqlite3* db = db_->db_;
     if (!cached) {
         const QByteArray sql = QString("SELECT rowid, %1 FROM %2 %3 ORDER BY rowid LIMIT 1")
-                                   .arg(ColumnList(), Quoted(table_), QString::fromLatin1(condition))
+                                   .arg(ColumnList(), Quoted(table_), condition)
                                    .toUtf8();
         if (sqlite3_prepare_v2(db, sql.constData(), -1, &cached, nullptr) != SQLITE_OK) {
             db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
             return ReadResult::Failed;
         }
     }
-    if (rowid) sqlite3_bind_int64(cached, 1, *rowid);
+    if (bind(cached) != SQLITE_OK) {
+        db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
+        return ReadResult::Failed;
+    }
     const int rc = sqlite3_step(cached);
     if (rc == SQLITE_ROW) {
         row->rowid = sqlite3_column_int64(cached, 0);
@@ -427,6 +463,18 @@ bool Recordset::MoveNext() {
     CancelUpdate();
     Row row;
     return Arrive(ReadAfter(rowid_, &row), row);
+}
+
+bool Recordset::FindFirst(const QString& field, const QString& value) {
+    if (!IsOpen()) return false;
+    CancelUpdate();
+    const int index = FieldIndex(field);
+    Row row;
+    const ReadResult result = CheckIndex(index) ? ReadFirstWith(index, value, &row) : ReadResult::Failed;
+    if (result == ReadResult::Found) return Arrive(result, row);
+    position_ = Position::PastEnd;  // a record read before must not stay current for a write
+    current_.clear();
+    return false;
 }
 
 bool Recordset::IsEOF() const { return !IsOpen() || position_ == Position::PastEnd; }

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,6 +51,11 @@ public:
     // Runs one SQL statement (a second one in the text is refused); a MEMO column type becomes a
     // memo. False on any failure.
     bool Execute(const QString& sql);
+
+    // Makes sure that index `name` exists as `definition`, the text after "CREATE INDEX name"
+    // (e.g. "ON People (name)"): an index of that name defined otherwise is made anew. Writes
+    // nothing when the index is there as defined. False on any failure.
+    bool KeepIndex(const QString& name, const QString& definition);
 
     // Table-type recordset over the whole table; nullptr when the table does not exist.
     std::unique_ptr<Recordset> OpenRecordset(const QString& table);
@@ -101,6 +107,10 @@ public:
     bool MoveFirst();
     bool MoveNext();
     bool IsEOF() const;  // past the last record (or the table is empty); EOF itself is a C macro
+    // Positions on the first record in stored order whose field holds exactly `value` (letter case
+    // and blanks count; Null never matches), read in one query rather than a walk. False, with no
+    // current record, when none does or the table cannot be read.
+    bool FindFirst(const QString& field, const QString& value);
     bool HasCurrent() const;
     long RecordCount() const;  // -1 when the count cannot be read
 
@@ -145,7 +155,9 @@ private:
     ReadResult ReadFirst(Row* row);
     ReadResult ReadAfter(long long rowid, Row* row);
     ReadResult ReadAt(long long rowid, Row* row);
-    ReadResult ReadOne(sqlite3_stmt*& cached, const char* condition, const long long* rowid, Row* row);
+    ReadResult ReadOne(sqlite3_stmt*& cached, const QString& condition, const std::function<int(sqlite3_stmt*)>& bind,
+                       Row* row);
+    ReadResult ReadFirstWith(int field, const QString& value, Row* row);
     bool CheckUnchanged();
     bool CheckWidths() const;
     bool InsertBuffer();
@@ -164,6 +176,8 @@ private:
     sqlite3_stmt* readFirst_ = nullptr;
     sqlite3_stmt* readAfter_ = nullptr;
     sqlite3_stmt* readAt_ = nullptr;
+    sqlite3_stmt* readFirstWith_ = nullptr;
+    int readFirstWithField_ = -1;  // the field that readFirstWith_ compares
 };
 
 }  // namespace qvr
