@@ -397,8 +397,10 @@ TEST_F(CasesDatabaseTest, WriteAfterAFailedFindTouchesNoRecord) {
 
 TEST_F(CasesDatabaseTest, ACaseIdStoredTwiceReachesTheFirstInTableOrderWhateverWasWrittenLast) {
     std::vector<Row> rows;
-    for (int n = 0; n < 300; ++n)
-        rows.push_back({{"casedesc", QString("Case %1").arg(n)}, {"caseid", QString("CA%1").arg(n, 6, 10, QChar('0'))}});
+    for (int n = 0; n < 300; ++n) {
+        const QString id = QString("CA%1").arg(n, 6, 10, QChar('0'));
+        rows.push_back({{"casedesc", QString("Case %1").arg(n)}, {"caseid", id}});
+    }
     rows[40] = {{"casedesc", QString("Older twin")}, {"caseid", QString("TW000001")}, {"county", QString("Wake")}};
     rows[250] = {{"casedesc", QString("Newer twin")}, {"caseid", QString("TW000001")}, {"county", QString("Dare")}};
     StoreCases(rows);

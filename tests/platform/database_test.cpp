@@ -607,7 +607,8 @@ TEST_P(FindFirstTest, PositionsOnTheFirstStoredRecordWithExactlyThatValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FindFirstTest,
-    ::testing::Combine(::testing::Values(Find{"Repeated", "B", QString("first B")}, Find{"Once", "A", QString("first A")},
+    ::testing::Combine(::testing::Values(Find{"Repeated", "B", QString("first B")},
+                                         Find{"Once", "A", QString("first A")},
                                          Find{"EmptyTextNotNull", "", QString("empty id")},
                                          Find{"OtherLetterCase", "b", std::nullopt},
                                          Find{"TrailingBlank", "B ", std::nullopt}, Find{"Absent", "Z", std::nullopt}),
@@ -620,7 +621,8 @@ TEST_F(DatabaseTest, AFoundRecordIsTheOneThatMovesAndWritesGoOnFrom) {
     auto db = Create();
     MakeTable(*db, "Cases", {"name TEXT", "id TEXT"});
     ASSERT_TRUE(db->KeepIndex("ById", "ON Cases (id)"));
-    AddAll(*db, "Cases", {{QString("one"), QString("X")}, {QString("two"), QString("Y")}, {QString("three"), QString("X")}});
+    AddAll(*db, "Cases",
+           {{QString("one"), QString("X")}, {QString("two"), QString("Y")}, {QString("three"), QString("X")}});
     auto records = db->OpenRecordset("Cases");
 
     ASSERT_TRUE(records->FindFirst("id", "Y"));

@@ -108,7 +108,9 @@ bool AddCaseRecord(Recordset& records, const QString& id, const QString& name) {
     return false;
 }
 
-bool DeleteCaseRecord(Recordset& records, const QString& id) { return records.FindFirst("caseid", id) && records.Delete(); }
+bool DeleteCaseRecord(Recordset& records, const QString& id) {
+    return records.FindFirst("caseid", id) && records.Delete();
+}
 
 QString CaseListItem(const Value& name, const Value& id) {
     const QString shownId = id.value_or("").trimmed();
