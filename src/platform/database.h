@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -108,8 +107,9 @@ public:
     bool MoveNext();
     bool IsEOF() const;  // past the last record (or the table is empty); EOF itself is a C macro
     // Positions on the first record in stored order whose field holds exactly `value` (letter case
-    // and blanks count; Null never matches), read in one query rather than a walk. False, with no
-    // current record, when none does or the table cannot be read.
+    // and blanks count; Null never matches), through the column's index when it has one rather
+    // than a walk over every record. False, with no current record, when none does or the table
+    // cannot be read.
     bool FindFirst(const QString& field, const QString& value);
     bool HasCurrent() const;
     long RecordCount() const;  // -1 when the count cannot be read
@@ -152,11 +152,11 @@ private:
     bool RequireCurrent() const;
     bool CheckIndex(int index) const;
     bool Arrive(ReadResult result, Row& row);
+    bool Prepare(sqlite3_stmt*& statement, const QString& sql);
+    ReadResult ReadFrom(long long rowid, Row* row);  // the first record at or after the rowid
     ReadResult ReadFirst(Row* row);
     ReadResult ReadAfter(long long rowid, Row* row);
     ReadResult ReadAt(long long rowid, Row* row);
-    ReadResult ReadOne(sqlite3_stmt*& cached, const QString& condition, const std::function<int(sqlite3_stmt*)>& bind,
-                       Row* row);
     ReadResult ReadFirstWith(int field, const QString& value, Row* row);
     bool CheckUnchanged();
     bool CheckWidths() const;
@@ -173,11 +173,9 @@ private:
     std::vector<Value> current_;
     std::vector<Value> buffer_;
     EditMode mode_ = EditMode::None;
-    sqlite3_stmt* readFirst_ = nullptr;
-    sqlite3_stmt* readAfter_ = nullptr;
-    sqlite3_stmt* readAt_ = nullptr;
-    sqlite3_stmt* readFirstWith_ = nullptr;
-    int readFirstWithField_ = -1;  // the field that readFirstWith_ compares
+    sqlite3_stmt* readFrom_ = nullptr;
+    sqlite3_stmt* findRowid_ = nullptr;
+    int findField_ = -1;  // the field that findRowid_ compares
 };
 
 }  // namespace qvr
