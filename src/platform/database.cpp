@@ -404,8 +404,8 @@ bool Recordset::Prepare(sqlite3_stmt*& statement, const QString& sql) {
 // Every read of a record goes through one statement (making one costs more than running it
 // many times), reset at once, so that no read lock outlives it.
 Recordset::ReadResult Recordset::ReadFrom(long long rowid, Row* row) {
-    if (!readFrom_ &&
-        !Prepare(readFrom_, QString("SELECT rowid, * FROM %1 WHERE rowid >= ?1 ORDER BY rowid LIMIT 1").arg(Quoted(table_))))
+    if (!readFrom_ && !Prepare(readFrom_, QString("SELECT rowid, * FROM %1 WHERE rowid >= ?1 ORDER BY rowid LIMIT 1")
+                                              .arg(Quoted(table_))))
         return ReadResult::Failed;
     sqlite3_bind_int64(readFrom_, 1, rowid);
     const int rc = sqlite3_step(readFrom_);
