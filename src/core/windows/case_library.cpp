@@ -113,11 +113,12 @@ bool DeleteCaseRecord(Recordset& records, const QString& id) {
 }
 
 QString CaseListItem(const Value& name, const Value& id) {
+    const QString shownName = name.value_or("No Name").left(kNameWidth);
     const QString shownId = id.value_or("").trimmed();
-    QString item = name.value_or("No Name").left(kNameWidth);
-    item.reserve(kNameWidth + shownId.size());
-    item.resize(kNameWidth, ' ');
-    return item.append(shownId);
+    QString item(kNameWidth + shownId.size(), u' ');
+    std::copy(shownName.cbegin(), shownName.cend(), item.begin());
+    std::copy(shownId.cbegin(), shownId.cend(), item.begin() + kNameWidth);
+    return item;
 }
 
 QStringList SortedCaseList(Database& db) {
