@@ -147,6 +147,22 @@ private:
     bool committed_ = false;
 };
 
+QString CreateIndexStatement(const QString& name, const QString& definition) {
+    return QString("CREATE INDEX %1 %2").arg(Quoted(name), definition);
+}
+
+// Whether the index is there as defined (the engine keeps the statement that made an index as it
+// was written); nullopt when that cannot be read.
+std::optional<bool> IndexDefinedAs(sqlite3* db, const QString& name, const QString& definition) {
+    Statement stored(db, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE");
+    if (!BindValue(stored.get(), 1, name)) return std::nullopt;
+    const int rc = stored.Step();
+    if (rc == SQLITE_DONE) return false;
+    if (rc != SQLITE_ROW) return std::nullopt;
+    const QString storedName = ColumnValue(stored.get(), 0).value_or(name);
+    return ColumnValue(stored.get(), 1) == CreateIndexStatement(storedName, definition);
+}
+
 bool CreateEmptyFile(const QString& path, const QString& hostPath, QString* error) {
     QFile file(hostPath);
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
@@ -239,21 +255,13 @@ QString Database::CanonicalTableName(const QString& table) const {
 
 bool Database::KeepIndex(const QString& name, const QString& definition) {
     if (!db_) return Fail("The database is closed.");
-    const auto createStatement = [&definition](const QString& indexName) {
-        return QString("CREATE INDEX %1 %2").arg(Quoted(indexName), definition);
-    };
-    {  // the engine keeps the statement that made an index as it was written
-        Statement stored(db_, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE");
-        if (!BindValue(stored.get(), 1, name)) return FailWithEngineError("Could not read the indexes");
-        const int rc = stored.Step();
-        if (rc == SQLITE_ROW &&
-            ColumnValue(stored.get(), 1) == createStatement(ColumnValue(stored.get(), 0).value_or(name)))
-            return true;
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE) return FailWithEngineError("Could not read the indexes");
-    }
+    std::optional<bool> defined = IndexDefinedAs(db_, name, definition);
+    if (defined != false) return defined || FailWithEngineError("Could not read the indexes");
     WriteTransaction transaction(db_);
     if (!transaction.Began()) return FailWithEngineError("Could not lock the database for writing");
-    return Run("DROP INDEX IF EXISTS " + Quoted(name)) && Run(createStatement(name)) &&
+    defined = IndexDefinedAs(db_, name, definition);  // another user may have made it meanwhile
+    if (defined != false) return defined || FailWithEngineError("Could not read the indexes");
+    return Run("DROP INDEX IF EXISTS " + Quoted(name)) && Run(CreateIndexStatement(name, definition)) &&
            (transaction.Commit() || FailWithEngineError(QString("Could not make the index %1").arg(name)));
 }
 
