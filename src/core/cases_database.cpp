@@ -87,15 +87,44 @@ void CreateCasesTables(Database& db) {
 
 QString QuotedName(QString name) { return '"' + name.replace('"', "\"\"") + '"'; }
 
-QString RepairStatement(const QString& table, const std::vector<FieldInfo>& fields) {
-    QStringList repairs;
+// True for a record with a Null in any column but the first.
+QString AnyNullAfterFirst(const std::vector<FieldInfo>& fields) {
     QStringList anyNull;
+    for (size_t i = 1; i < fields.size(); ++i) anyNull << QuotedName(fields[i].name) + " IS NULL";
+    return anyNull.join(" OR ");
+}
+
+// The same test written as the columns joined, which is Null when any of them is. The index of
+// the records to repair holds it, and the engine reads an index's condition every time it opens
+// the file: this form is the shorter one to read.
+QString JoinedAfterFirstIsNull(const std::vector<FieldInfo>& fields) {
+    QStringList columns;
+    for (size_t i = 1; i < fields.size(); ++i) columns << QuotedName(fields[i].name);
+    return "(" + columns.join(" || ") + ") IS NULL";
+}
+
+QString RepairStatement(const QString& table, const std::vector<FieldInfo>& fields, const QString& anyNull) {
+    QStringList repairs;
     for (size_t i = 1; i < fields.size(); ++i) {
         const QString column = QuotedName(fields[i].name);
         repairs << QString("%1 = coalesce(%1, '%2')").arg(column, fields[i].type == dbMemo ? " " : "");
-        anyNull << column + " IS NULL";
     }
-    return QString("UPDATE %1 SET %2 WHERE %3;").arg(QuotedName(table), repairs.join(", "), anyNull.join(" OR "));
+    return QString("UPDATE %1 SET %2 WHERE %3;").arg(QuotedName(table), repairs.join(", "), anyNull);
+}
+
+// Every action finds its case by id, and every worksheet and case list runs the repair first:
+// without indexes each of them reads the whole table. One index holds every case by id, one
+// only the records that the repair would change; it follows the columns, so that its condition
+// stays the repair statement's. They add no column and no rule: ids may still repeat.
+void IndexCases(Database& db) {
+    db.KeepIndex("CasesByCaseId", "ON Cases (caseid)");
+    const std::vector<FieldInfo> fields = db.Fields("Cases");
+    if (fields.size() > 1) db.KeepIndex("CasesToRepair", "ON Cases (caseid) WHERE " + JoinedAfterFirstIsNull(fields));
+}
+
+void RepairCases(Database& db) {
+    const std::vector<FieldInfo> fields = db.Fields("Cases");
+    if (fields.size() > 1) db.Execute(RepairStatement("Cases", fields, JoinedAfterFirstIsNull(fields)));
 }
 
 // A table that cannot be read closes the recordset, so that no record read before stays current
@@ -123,7 +152,7 @@ void AddMissingColumns(Database& db, const QString& table, const std::vector<Col
 
 void RepairNullColumns(Database& db, const QString& table) {
     const std::vector<FieldInfo> fields = db.Fields(table);
-    if (fields.size() > 1) db.Execute(RepairStatement(table, fields));
+    if (fields.size() > 1) db.Execute(RepairStatement(table, fields, AnyNullAfterFirst(fields)));
 }
 
 void CloseCasesDatabase() {
@@ -142,6 +171,7 @@ void UpdateCasesDatabase() {
         for (const TableDef& table : kCasesTables) {
             AddMissingColumns(*state.CasesDatabase, table.nameInStatements, table.columns);
         }
+        IndexCases(*state.CasesDatabase);
     }
     CloseCasesDatabase();
 }
@@ -156,20 +186,19 @@ void OpenCasesTable() {
 
 void FindCurrentCase() {
     Recordset* records = state.CasesRecordset.get();
-    if (!records || !MoveToFirst(*records)) return;
-    if (state.CurrentCaseId.isEmpty()) {
-        if (const Value id = records->GetValue("caseid")) state.CurrentCaseId = *id;
+    if (!records) return;
+    if (!state.CurrentCaseId.isEmpty()) {
+        records->FindFirst("caseid", state.CurrentCaseId);
         return;
     }
-    while (!records->IsEOF() && records->GetValue("caseid") != state.CurrentCaseId) {
-        if (!records->MoveNext()) records->Close();  // unreadable: nothing stays current
-    }
+    if (!MoveToFirst(*records)) return;
+    if (const Value id = records->GetValue("caseid")) state.CurrentCaseId = *id;
 }
 
 void FixCasesNulls() {
     OpenCasesTable();
     if (!state.CasesRecordset) return;
-    RepairNullColumns(*state.CasesDatabase, "Cases");
+    RepairCases(*state.CasesDatabase);
     MoveToFirst(*state.CasesRecordset);  // its first record was read before the repair
 }
 

@@ -1,6 +1,6 @@
 #include "names/name_list.h"
 
-#include <algorithm>
+#include "core/list_order.h"
 
 namespace qvr {
 namespace {
@@ -34,10 +34,7 @@ QStringList SortedNameList(Recordset& names, NameListing listing) {
         const Value keynumber = names.GetValue("keynumber");
         if (Listed(firmname, keynumber, listing)) items << NameListItem(firmname, keynumber);
     }
-    std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
-        const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    SortAsListBox(items);
     return items;
 }
 

@@ -22,7 +22,7 @@ enum class NameListing {
     NamedAndKeyed,     // only records with both a firmname and a key
 };
 
-// One item per listed record of the table, in the order of their text (without regard to case).
+// One item per listed record of the table, in the list boxes' order of their text.
 // Leaves the recordset at its end.
 QStringList SortedNameList(Recordset& names, NameListing listing);
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <limits>
 #include <sqlite3.h>
 #include <utility>
 
@@ -146,6 +147,22 @@ private:
     bool committed_ = false;
 };
 
+QString CreateIndexStatement(const QString& name, const QString& definition) {
+    return QString("CREATE INDEX %1 %2").arg(Quoted(name), definition);
+}
+
+// Whether the index is there as defined (the engine keeps the statement that made an index as it
+// was written); nullopt when that cannot be read.
+std::optional<bool> IndexDefinedAs(sqlite3* db, const QString& name, const QString& definition) {
+    Statement stored(db, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE");
+    if (!BindValue(stored.get(), 1, name)) return std::nullopt;
+    const int rc = stored.Step();
+    if (rc == SQLITE_DONE) return false;
+    if (rc != SQLITE_ROW) return std::nullopt;
+    const QString storedName = ColumnValue(stored.get(), 0).value_or(name);
+    return ColumnValue(stored.get(), 1) == CreateIndexStatement(storedName, definition);
+}
+
 bool CreateEmptyFile(const QString& path, const QString& hostPath, QString* error) {
     QFile file(hostPath);
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
@@ -234,6 +251,18 @@ QString Database::CanonicalTableName(const QString& table) const {
     Statement query(db_, "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
     if (!BindValue(query.get(), 1, table) || query.Step() != SQLITE_ROW) return {};
     return ColumnValue(query.get(), 0).value_or(QString());
+}
+
+bool Database::KeepIndex(const QString& name, const QString& definition) {
+    if (!db_) return Fail("The database is closed.");
+    std::optional<bool> defined = IndexDefinedAs(db_, name, definition);
+    if (defined != false) return defined || FailWithEngineError("Could not read the indexes");
+    WriteTransaction transaction(db_);
+    if (!transaction.Began()) return FailWithEngineError("Could not lock the database for writing");
+    defined = IndexDefinedAs(db_, name, definition);  // another user may have made it meanwhile
+    if (defined != false) return defined || FailWithEngineError("Could not read the indexes");
+    return Run("DROP INDEX IF EXISTS " + Quoted(name)) && Run(CreateIndexStatement(name, definition)) &&
+           (transaction.Commit() || FailWithEngineError(QString("Could not make the index %1").arg(name)));
 }
 
 std::unique_ptr<Recordset> Database::OpenRecordset(const QString& table) {
@@ -346,7 +375,7 @@ void Recordset::Close() {
 }
 
 void Recordset::Detach() {
-    for (sqlite3_stmt** cached : {&readFirst_, &readAfter_, &readAt_}) {
+    for (sqlite3_stmt** cached : {&readFrom_, &findRowid_}) {
         sqlite3_finalize(*cached);
         *cached = nullptr;
     }
@@ -363,41 +392,67 @@ QString Recordset::ColumnList() const {
     return columns.join(", ");
 }
 
-Recordset::ReadResult Recordset::ReadFirst(Row* row) { return ReadOne(readFirst_, "", nullptr, row); }
+Recordset::ReadResult Recordset::ReadFirst(Row* row) { return ReadFrom(std::numeric_limits<long long>::min(), row); }
 
 Recordset::ReadResult Recordset::ReadAfter(long long rowid, Row* row) {
-    return ReadOne(readAfter_, "WHERE rowid > ?1", &rowid, row);
+    if (rowid == std::numeric_limits<long long>::max()) return ReadResult::Missing;
+    return ReadFrom(rowid + 1, row);
 }
 
 Recordset::ReadResult Recordset::ReadAt(long long rowid, Row* row) {
-    return ReadOne(readAt_, "WHERE rowid = ?1", &rowid, row);
+    const ReadResult result = ReadFrom(rowid, row);
+    return result == ReadResult::Found && row->rowid != rowid ? ReadResult::Missing : result;
 }
 
-// Each read is a statement of its own, reset at once, so that no read lock outlives it.
-Recordset::ReadResult Recordset::ReadOne(sqlite3_stmt*& cached, const char* condition, const long long* rowid,
-                                         Row* row) {
-    sqlite3* db = db_->db_;
-    if (!cached) {
-        const QByteArray sql = QString("SELECT rowid, %1 FROM %2 %3 ORDER BY rowid LIMIT 1")
-                                   .arg(ColumnList(), Quoted(table_), QString::fromLatin1(condition))
-                                   .toUtf8();
-        if (sqlite3_prepare_v2(db, sql.constData(), -1, &cached, nullptr) != SQLITE_OK) {
-            db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
-            return ReadResult::Failed;
-        }
-    }
-    if (rowid) sqlite3_bind_int64(cached, 1, *rowid);
-    const int rc = sqlite3_step(cached);
+bool Recordset::Prepare(sqlite3_stmt*& statement, const QString& sql) {
+    if (sqlite3_prepare_v2(db_->db_, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK) return true;
+    return db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
+}
+
+// Every read of a record goes through one statement (making one costs more than running it
+// many times), reset at once, so that no read lock outlives it.
+Recordset::ReadResult Recordset::ReadFrom(long long rowid, Row* row) {
+    if (!readFrom_ && !Prepare(readFrom_, QString("SELECT rowid, * FROM %1 WHERE rowid >= ?1 ORDER BY rowid LIMIT 1")
+                                              .arg(Quoted(table_))))
+        return ReadResult::Failed;
+    sqlite3_bind_int64(readFrom_, 1, rowid);
+    const int rc = sqlite3_step(readFrom_);
     if (rc == SQLITE_ROW) {
-        row->rowid = sqlite3_column_int64(cached, 0);
+        row->rowid = sqlite3_column_int64(readFrom_, 0);
         row->values.clear();
-        for (int i = 0; i < int(fields_.size()); ++i) row->values.push_back(ColumnValue(cached, i + 1));
+        for (int i = 0; i < int(fields_.size()); ++i) row->values.push_back(ColumnValue(readFrom_, i + 1));
     } else if (rc != SQLITE_DONE) {
         db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
     }
-    sqlite3_reset(cached);
+    sqlite3_reset(readFrom_);
     if (rc == SQLITE_ROW) return ReadResult::Found;
     return rc == SQLITE_DONE ? ReadResult::Missing : ReadResult::Failed;
+}
+
+// The rowid of the first record with the value, then that record. A record that another user
+// deletes between the two reads is looked for again, a few times at most.
+Recordset::ReadResult Recordset::ReadFirstWith(int field, const QString& value, Row* row) {
+    constexpr int kAttempts = 5;
+    if (field != findField_) {
+        sqlite3_finalize(std::exchange(findRowid_, nullptr));
+        findField_ = field;
+    }
+    if (!findRowid_ && !Prepare(findRowid_, QString("SELECT rowid FROM %1 WHERE %2 = ?1 ORDER BY rowid LIMIT 1")
+                                                .arg(Quoted(table_), Quoted(fields_[size_t(field)].name))))
+        return ReadResult::Failed;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (!BindValue(findRowid_, 1, value)) return ReadResult::Failed;
+        const int rc = sqlite3_step(findRowid_);
+        const long long rowid = rc == SQLITE_ROW ? sqlite3_column_int64(findRowid_, 0) : 0;
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            db_->FailWithEngineError(QString("Could not read the table %1").arg(table_));
+        sqlite3_reset(findRowid_);
+        if (rc == SQLITE_DONE) return ReadResult::Missing;
+        if (rc != SQLITE_ROW) return ReadResult::Failed;
+        const ReadResult result = ReadAt(rowid, row);
+        if (result != ReadResult::Missing) return result;
+    }
+    return ReadResult::Failed;
 }
 
 bool Recordset::Arrive(ReadResult result, Row& row) {
@@ -427,6 +482,18 @@ bool Recordset::MoveNext() {
     CancelUpdate();
     Row row;
     return Arrive(ReadAfter(rowid_, &row), row);
+}
+
+bool Recordset::FindFirst(const QString& field, const QString& value) {
+    if (!IsOpen()) return false;
+    CancelUpdate();
+    const int index = FieldIndex(field);
+    Row row;
+    const ReadResult result = CheckIndex(index) ? ReadFirstWith(index, value, &row) : ReadResult::Failed;
+    if (result == ReadResult::Found) return Arrive(result, row);
+    position_ = Position::PastEnd;  // a record read before must not stay current for a write
+    current_.clear();
+    return false;
 }
 
 bool Recordset::IsEOF() const { return !IsOpen() || position_ == Position::PastEnd; }

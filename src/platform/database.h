@@ -51,6 +51,11 @@ public:
     // memo. False on any failure.
     bool Execute(const QString& sql);
 
+    // Makes sure that index `name` exists as `definition`, the text after "CREATE INDEX name"
+    // (e.g. "ON People (name)"): an index of that name defined otherwise is made anew. Writes
+    // nothing when the index is there as defined. False on any failure.
+    bool KeepIndex(const QString& name, const QString& definition);
+
     // Table-type recordset over the whole table; nullptr when the table does not exist.
     std::unique_ptr<Recordset> OpenRecordset(const QString& table);
 
@@ -101,6 +106,11 @@ public:
     bool MoveFirst();
     bool MoveNext();
     bool IsEOF() const;  // past the last record (or the table is empty); EOF itself is a C macro
+    // Positions on the first record in stored order whose field holds exactly `value` (letter case
+    // and blanks count; Null never matches), through the column's index when it has one rather
+    // than a walk over every record. False, with no current record, when none does or the table
+    // cannot be read.
+    bool FindFirst(const QString& field, const QString& value);
     bool HasCurrent() const;
     long RecordCount() const;  // -1 when the count cannot be read
 
@@ -142,10 +152,12 @@ private:
     bool RequireCurrent() const;
     bool CheckIndex(int index) const;
     bool Arrive(ReadResult result, Row& row);
+    bool Prepare(sqlite3_stmt*& statement, const QString& sql);
+    ReadResult ReadFrom(long long rowid, Row* row);  // the first record at or after the rowid
     ReadResult ReadFirst(Row* row);
     ReadResult ReadAfter(long long rowid, Row* row);
     ReadResult ReadAt(long long rowid, Row* row);
-    ReadResult ReadOne(sqlite3_stmt*& cached, const char* condition, const long long* rowid, Row* row);
+    ReadResult ReadFirstWith(int field, const QString& value, Row* row);
     bool CheckUnchanged();
     bool CheckWidths() const;
     bool InsertBuffer();
@@ -161,9 +173,9 @@ private:
     std::vector<Value> current_;
     std::vector<Value> buffer_;
     EditMode mode_ = EditMode::None;
-    sqlite3_stmt* readFirst_ = nullptr;
-    sqlite3_stmt* readAfter_ = nullptr;
-    sqlite3_stmt* readAt_ = nullptr;
+    sqlite3_stmt* readFrom_ = nullptr;
+    sqlite3_stmt* findRowid_ = nullptr;
+    int findField_ = -1;  // the field that findRowid_ compares
 };
 
 }  // namespace qvr

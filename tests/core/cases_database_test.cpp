@@ -395,6 +395,30 @@ TEST_F(CasesDatabaseTest, WriteAfterAFailedFindTouchesNoRecord) {
     EXPECT_EQ(ReadTable("Cases"), before);
 }
 
+TEST_F(CasesDatabaseTest, ACaseIdStoredTwiceReachesTheFirstInTableOrderWhateverWasWrittenLast) {
+    std::vector<Row> rows;
+    for (int n = 0; n < 300; ++n) {
+        const QString id = QString("CA%1").arg(n, 6, 10, QChar('0'));
+        rows.push_back({{"casedesc", QString("Case %1").arg(n)}, {"caseid", id}});
+    }
+    rows[40] = {{"casedesc", QString("Older twin")}, {"caseid", QString("TW000001")}, {"county", QString("Wake")}};
+    rows[250] = {{"casedesc", QString("Newer twin")}, {"caseid", QString("TW000001")}, {"county", QString("Dare")}};
+    StoreCases(rows);
+    state.CurrentCaseId = "TW000001";
+
+    ASSERT_TRUE(StoreCounty("Nash"));
+    ASSERT_TRUE(StoreCounty("Pitt"));
+
+    const auto stored = ReadTable("Cases");
+    EXPECT_EQ(Text(stored.at(40).at(4)), "Pitt");
+    EXPECT_EQ(Text(stored.at(250).at(4)), "Dare");
+    OpenCasesTable();
+    FindCurrentCase();
+    ASSERT_TRUE(state.CasesRecordset->Delete());
+    FindCurrentCase();
+    EXPECT_EQ(Text(state.CasesRecordset->GetValue("casedesc")), "Newer twin");
+}
+
 // The repair walk.
 
 TEST_F(CasesDatabaseTest, FixCasesNullsKeepsNullCasedescAndRepairsTheRest) {
@@ -415,6 +439,32 @@ TEST_F(CasesDatabaseTest, FixCasesNullsKeepsNullCasedescAndRepairsTheRest) {
     EXPECT_EQ(Text(rows[1][4]), "Wake");
     EXPECT_EQ(Text(rows[1][17]), "03/07/2024");
     EXPECT_EQ(Text(rows[1][90]), "");
+}
+
+TEST_F(CasesDatabaseTest, FixCasesNullsRepairsCasesAddedAndColumnsGainedSinceTheLastRepair) {
+    std::vector<Column> olderColumns = ParseSchema(kCasesSchema);
+    olderColumns.resize(5);  // up to county
+    MakeOlderFile({{"Cases", olderColumns}});
+    {
+        auto db = Database::OpenDatabase(state.CasesDatabasePath);
+        AddRow(*db->OpenRecordset("Cases"), {{"caseid", QString("OL000001")}, {"county", QString("Wake")}});
+    }
+    UpdateCasesDatabase();
+    FixCasesNulls();
+    AddRow(*state.CasesRecordset, {{"casedesc", QString("Added")}, {"caseid", QString("AD000002")}});
+    CloseCasesDatabase();
+
+    FixCasesNulls();
+    CloseCasesDatabase();
+
+    const auto rows = ReadTable("Cases");
+    ASSERT_EQ(rows.size(), 2u);
+    for (const auto& row : rows) {
+        ASSERT_EQ(row.size(), 91u);
+        for (size_t i = 1; i < row.size(); ++i) EXPECT_TRUE(row[i]) << "column " << i + 1;
+    }
+    EXPECT_EQ(Text(rows[0][4]), "Wake");
+    EXPECT_EQ(Text(rows[1][0]), "Added");
 }
 
 TEST_F(CasesDatabaseTest, FixCasesNullsOnEmptyTableChangesNothing) {

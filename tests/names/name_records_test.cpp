@@ -109,6 +109,19 @@ TEST_F(NameRecordsTest, ListIsSortedByNameWithoutRegardToCase) {
     EXPECT_EQ(keys, (QStringList{"b0000002", "B0000004", "C0000003", "A0000001"}));
 }
 
+TEST_F(NameRecordsTest, AccentedAndLowerCaseNamesAreListedAmongTheirLetters) {
+    Add({{"keynumber", "Z0000002"}, {"firmname", "Zeller, Ann"}});
+    Add({{"keynumber", "D0000003"}, {"firmname", "de la Cruz, Ana"}});
+    Add({{"keynumber", "D0000004"}, {"firmname", "Dunn, Bo"}});
+    Add({{"keynumber", "A0000005"}, {"firmname", QString::fromUtf8("Ábalos, Eva")}});
+    Add({{"keynumber", "D0000006"}, {"firmname", "Davis, Cy"}});
+
+    QStringList keys;
+    for (const QString& item : SortedNameList(Names(), NameListing::NamedAndKeyed)) keys << ListItemKey(item);
+
+    EXPECT_EQ(keys, (QStringList{"A0000005", "D0000006", "D0000003", "D0000004", "A0000001", "Z0000002"}));
+}
+
 TEST_F(NameRecordsTest, ChosenNameIsLoadedIntoTheBlockAfterNullRepair) {
     ASSERT_TRUE(Names().AddNew());
     Names().SetValue("keynumber", QString("B0000002"));

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <tuple>
 
 
 namespace qvr {
@@ -568,6 +569,94 @@ TEST_F(DatabaseTest, ReadRowsGivesTheNamedColumnsInStoredOrder) {
     EXPECT_FALSE(db->ReadRows("People", {"name", "nosuchcolumn"}));
     EXPECT_FALSE(db->ReadRows("Nobody", {"name"}));
     EXPECT_FALSE(db->ReadRows("People", {}));
+}
+
+// Finding the first record that holds a value: case ids repeat, and every action must reach the
+// first one in stored order, with or without an index on the column.
+
+struct Find {
+    const char* name;
+    QString value;
+    std::optional<QString> found;  // the record's first field; nullopt: none found
+};
+
+class FindFirstTest : public DatabaseTest, public ::testing::WithParamInterface<std::tuple<Find, bool>> {};
+
+TEST_P(FindFirstTest, PositionsOnTheFirstStoredRecordWithExactlyThatValue) {
+    const auto& [find, indexed] = GetParam();
+    auto db = Create();
+    MakeTable(*db, "Cases", {"name TEXT", "id TEXT"});
+    if (indexed) {
+        ASSERT_TRUE(db->KeepIndex("ById", "ON Cases (id)"));
+    }
+    AddAll(*db, "Cases",
+           {{QString("first B"), QString("B")}, {QString("no id"), std::nullopt}, {QString("empty id"), QString("")},
+            {QString("first A"), QString("A")}, {QString("second B"), QString("B")}});
+    auto records = db->OpenRecordset("Cases");
+    ASSERT_TRUE(MoveTo(*records, "second B"));
+
+    EXPECT_EQ(records->FindFirst("ID", find.value), find.found.has_value());
+
+    EXPECT_EQ(records->HasCurrent(), find.found.has_value());
+    if (find.found) {
+        EXPECT_EQ(records->GetValue(0), find.found);
+    } else {
+        EXPECT_FALSE(records->Edit());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FindFirstTest,
+    ::testing::Combine(::testing::Values(Find{"Repeated", "B", QString("first B")},
+                                         Find{"Once", "A", QString("first A")},
+                                         Find{"EmptyTextNotNull", "", QString("empty id")},
+                                         Find{"OtherLetterCase", "b", std::nullopt},
+                                         Find{"TrailingBlank", "B ", std::nullopt}, Find{"Absent", "Z", std::nullopt}),
+                       ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "Indexed" : "NotIndexed");
+    });
+
+TEST_F(DatabaseTest, AFoundRecordIsTheOneThatMovesAndWritesGoOnFrom) {
+    auto db = Create();
+    MakeTable(*db, "Cases", {"name TEXT", "id TEXT"});
+    ASSERT_TRUE(db->KeepIndex("ById", "ON Cases (id)"));
+    AddAll(*db, "Cases",
+           {{QString("one"), QString("X")}, {QString("two"), QString("Y")}, {QString("three"), QString("X")}});
+    auto records = db->OpenRecordset("Cases");
+
+    ASSERT_TRUE(records->FindFirst("id", "Y"));
+    ASSERT_TRUE(records->Edit() && records->SetValue(1, QString("X")) && records->Update());
+    ASSERT_TRUE(records->FindFirst("id", "X"));
+    EXPECT_EQ(records->GetValue(0), QString("one"));
+    ASSERT_TRUE(records->Delete());
+    ASSERT_TRUE(records->FindFirst("id", "X"));
+    EXPECT_EQ(records->GetValue(0), QString("two"));
+    ASSERT_TRUE(records->MoveNext());
+    EXPECT_EQ(records->GetValue(0), QString("three"));
+
+    EXPECT_FALSE(records->FindFirst("nosuchfield", "X"));
+    EXPECT_FALSE(records->HasCurrent());
+}
+
+TEST_F(DatabaseTest, KeepIndexMakesAnIndexOnceAndAnewWhenItsDefinitionChanges) {
+    auto db = Create();
+    MakeTable(*db, "People", {"name TEXT", "zip TEXT"});
+    AddAll(*db, "People", {{QString("Ann"), QString("02134")}, {QString("Bob"), std::nullopt}});
+    const std::vector<Row> rows = Rows(*db, "People");
+
+    ASSERT_TRUE(db->KeepIndex("ByName", "ON People (name)"));
+    const auto made = Database::StateStamp(kPath);
+    EXPECT_TRUE(db->KeepIndex("BYNAME", "ON People (name)"));
+    EXPECT_EQ(Database::StateStamp(kPath), made);  // there as defined: nothing written
+    EXPECT_TRUE(db->KeepIndex("ByName", "ON People (zip) WHERE zip IS NULL"));
+    EXPECT_NE(Database::StateStamp(kPath), made);
+    EXPECT_FALSE(db->KeepIndex("ByCity", "ON People (city)"));
+
+    EXPECT_EQ(db->TableNames(), QStringList{"People"});
+    EXPECT_EQ(Rows(*db, "People"), rows);
+    EXPECT_TRUE(db->Execute("DROP INDEX ByName;"));
+    EXPECT_FALSE(db->Execute("DROP INDEX ByCity;"));
 }
 
 TEST_F(DatabaseTest, StateStampChangesWithEveryCommittedWrite) {

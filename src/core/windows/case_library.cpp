@@ -2,6 +2,7 @@
 
 #include "core/cases_database.h"
 #include "core/frame.h"
+#include "core/list_order.h"
 #include "core/program_state.h"
 #include "core/settings_database.h"
 #include "core/startup.h"
@@ -71,18 +72,23 @@ QString CaseIdPrefix(const QString& name) {
     return name.mid(start, length).toUpper();
 }
 
-QSet<QString> StoredCaseIds(Recordset& records) {
+// Only the columns that are used, read in one pass: a walk reads every column of every case.
+std::vector<std::vector<Value>> StoredCases(Database& db, const QStringList& columns) {
+    return db.ReadRows("Cases", columns).value_or(std::vector<std::vector<Value>>{});
+}
+
+QSet<QString> StoredCaseIds(Database& db) {
     QSet<QString> ids;
-    for (bool more = records.MoveFirst(); more && !records.IsEOF(); more = records.MoveNext()) {
-        if (const Value id = records.GetValue("caseid")) ids.insert(id->trimmed());
+    for (const std::vector<Value>& row : StoredCases(db, {"caseid"})) {
+        if (row[0]) ids.insert(row[0]->trimmed());
     }
     return ids;
 }
 
 // A new id that no stored case holds: two cases sharing an id would send the edits of one into
 // the other, so a drawn id that is taken is drawn again.
-QString DrawNewCaseId(const QString& prefix, Recordset& records) {
-    const QSet<QString> taken = StoredCaseIds(records);
+QString DrawNewCaseId(const QString& prefix, Database& db) {
+    const QSet<QString> taken = StoredCaseIds(db);
     const std::function<double()> random = ReseededRandomSource();
     QString id;
     do {
@@ -103,28 +109,26 @@ bool AddCaseRecord(Recordset& records, const QString& id, const QString& name) {
 }
 
 bool DeleteCaseRecord(Recordset& records, const QString& id) {
-    for (bool more = records.MoveFirst(); more && !records.IsEOF(); more = records.MoveNext()) {
-        if (records.GetValue("caseid") == id) return records.Delete();
-    }
-    return false;
+    return records.FindFirst("caseid", id) && records.Delete();
 }
 
 QString CaseListItem(const Value& name, const Value& id) {
-    return name.value_or("No Name").leftJustified(kNameWidth, ' ', true) + id.value_or("").trimmed();
+    const QString shownName = name.value_or("No Name").left(kNameWidth);
+    const QString shownId = id.value_or("").trimmed();
+    QString item(kNameWidth + shownId.size(), u' ');
+    std::copy(shownName.cbegin(), shownName.cend(), item.begin());
+    std::copy(shownId.cbegin(), shownId.cend(), item.begin() + kNameWidth);
+    return item;
 }
 
-QStringList SortedCaseList(Recordset& records) {
+QStringList SortedCaseList(Database& db) {
     QStringList items;
-    for (bool more = records.MoveFirst(); more && !records.IsEOF(); more = records.MoveNext())
-        items << CaseListItem(records.GetValue("casedesc"), records.GetValue("caseid"));
-    std::sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
-        const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    for (const std::vector<Value>& row : StoredCases(db, {"casedesc", "caseid"})) items << CaseListItem(row[0], row[1]);
+    SortAsListBox(items);
     return items;
 }
 
-QString ItemKey(const QString& item, int lastCharacters) { return item.right(lastCharacters).trimmed(); }
+QStringView ItemKey(QStringView item, int lastCharacters) { return item.right(lastCharacters).trimmed(); }
 
 QString NamePrompt(const QString& opening) { return opening + kNamePromptTail; }
 
@@ -174,6 +178,7 @@ void CaseLibrary::AddCaseList() {
     SetColor(title, QPalette::WindowText, Qt::red);
 
     List1 = AddListBox(this, "List1", {420, 825, 6120, 6750}, MakeFont("Courier New", 9.75));
+    List1->setUniformItemSizes(true);  // one line each: a long list is not measured item by item
     SetColor(List1, QPalette::Base, Qt::white);
     List1->viewport()->installEventFilter(this);
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
@@ -280,11 +285,12 @@ void CaseLibrary::BuildList() {
     if (state.CasesRecordset->RecordCount() == 0) {
         OpenCasesTable();
         if (ProgramEndRequested()) return;
-        AddCaseRecord(*state.CasesRecordset, DrawNewCaseId("MO", *state.CasesRecordset), "Sample Case");
+        AddCaseRecord(*state.CasesRecordset, DrawNewCaseId("MO", *state.CasesDatabase), "Sample Case");
     }
     ShowHint(state.CasesRecordset->RecordCount() < 2);
-    List1->addItems(SortedCaseList(*state.CasesRecordset));
-    SelectCurrentCase();
+    const QStringList items = SortedCaseList(*state.CasesDatabase);
+    List1->addItems(items);
+    SelectCurrentCase(items);
     state.BuildingList = "N";
     List1->show();
     List1->scrollToItem(List1->currentItem());
@@ -299,21 +305,21 @@ void CaseLibrary::ShowHint(bool show) {
 
 // The current case when it is listed, the first case when there is none, the last one when the
 // current case is gone.
-void CaseLibrary::SelectCurrentCase() {
-    if (List1->count() == 0) return;
+void CaseLibrary::SelectCurrentCase(const QStringList& items) {
+    if (items.isEmpty()) return;
     if (state.CurrentCaseId.isEmpty()) {
         List1->setCurrentRow(0);
         return;
     }
     int row = 0;
-    while (row < List1->count() - 1 && ItemKey(List1->item(row)->text(), 12) != state.CurrentCaseId) ++row;
+    while (row < items.size() - 1 && ItemKey(items[row], 12) != state.CurrentCaseId) ++row;
     List1->setCurrentRow(row);
 }
 
 void CaseLibrary::List1_Click() {
     if (state.BuildingList == "Y" || !List1->currentItem()) return;
     const QString item = List1->currentItem()->text();
-    state.CurrentCaseId = ItemKey(item, 20);
+    state.CurrentCaseId = ItemKey(item, 20).toString();
     state.CurrentCaseName = item.left(30).trimmed();
     UpdateCasesDatabase();
     OpenCasesTable();
@@ -334,7 +340,7 @@ void CaseLibrary::cmdAddNewCase_Click() {
 
     OpenCasesTable();
     if (ProgramEndRequested()) return;
-    const QString id = DrawNewCaseId(CaseIdPrefix(name), *state.CasesRecordset);
+    const QString id = DrawNewCaseId(CaseIdPrefix(name), *state.CasesDatabase);
     const bool added = AddCaseRecord(*state.CasesRecordset, id, name);
     UpdateCasesDatabase();
     if (added) state.CurrentCaseId = id;

@@ -3,6 +3,7 @@
 // renames and deletes them, makes the selected one the current case (CurrentCaseId,
 // CurrentCaseName) and opens a worksheet for it.
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -33,7 +34,7 @@ private:
     void Form_Load();
     void ShowWelcomeText();
     void ShowHint(bool show);
-    void SelectCurrentCase();
+    void SelectCurrentCase(const QStringList& items);
     void OpenWorksheet(const QString& window, const QString& emptyListMessage);
 
     void cmdAddNewCase_Click();

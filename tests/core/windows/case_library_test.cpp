@@ -211,6 +211,20 @@ TEST_F(CaseLibraryTest, ListsEveryCaseByNameWhateverItsCaseWithTheIdOutOfSight) 
               List(library)->viewport()->width());
 }
 
+TEST_F(CaseLibraryTest, AccentedAndLowerCaseNamesAreListedAmongTheirLetters) {
+    StoreCase("Zeller", "ZE000001");
+    StoreCase(QString::fromUtf8("Ábalos v. Roe"), "AB000001");
+    StoreCase("de la Cruz", "DE000001");
+    StoreCase("Edwards", "ED000001");
+    StoreCase("Davis", "DA000001");
+
+    QWidget* library = OpenLibrary();
+
+    EXPECT_EQ(Items(library), (QStringList{Item(QString::fromUtf8("Ábalos v. Roe"), "AB000001"),
+                                           Item("Davis", "DA000001"), Item("de la Cruz", "DE000001"),
+                                           Item("Edwards", "ED000001"), Item("Zeller", "ZE000001")}));
+}
+
 TEST_F(CaseLibraryTest, ClickingACaseMakesItCurrent) {
     StoreCase("Alpha", "AL000001");
     StoreCase("Beta", "BE000001");
