@@ -221,7 +221,8 @@ bool CopyFile(const QString& from, const QString& to) {
     QFile input(source);
     QSaveFile output(target);
     if (!input.open(QIODevice::ReadOnly) || !output.open(QIODevice::WriteOnly)) return false;
-    if (!CopyContents(input, output)) {
+    // What the buffer still holds is written at commit, which would not tell of a failure there.
+    if (!CopyContents(input, output) || !output.flush()) {
         output.cancelWriting();
         return false;
     }
