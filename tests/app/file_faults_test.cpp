@@ -105,16 +105,27 @@ protected:
                                  [](const auto& copy) { return Holds(copy[0], copy[1], copy[2], copy[3]); }));
     }
 
-    // Gives the damaged bytes.
-    QByteArray Inflict(Damage damage, const QString& path) const {
+    // Damages the file and gives the bytes left in its place.
+    static QByteArray Inflict(Damage damage, const QString& path) {
         const QByteArray whole = ReadHostFile(path);
-        QByteArray damaged = damage == Damage::HeaderOnly ? whole.left(100) : whole.left(whole.size() / 2);
+        QByteArray damaged;
         std::mt19937 random(7);
-        if (damage == Damage::Empty) damaged.clear();
-        if (damage == Damage::GarbagePages)  // all but the first page, whose header gives the page size
+        switch (damage) {
+        case Damage::None:
+            return whole;
+        case Damage::HeaderOnly:
+            damaged = whole.left(100);
+            break;
+        case Damage::CutInHalf:
+            damaged = whole.left(whole.size() / 2);
+            break;
+        case Damage::GarbagePages:  // all but the first page, whose header tells the page size
             for (damaged = whole.left((uchar(whole[16]) << 8) | uchar(whole[17])); damaged.size() < whole.size();)
                 damaged += char(random());
-        if (damage == Damage::None) return whole;
+            break;
+        default:
+            break;
+        }
         QFile::remove(path);
         if (damage == Damage::Folder) QDir().mkpath(path);
         if (damage != Damage::Folder && damage != Damage::Missing) WriteHostFile(path, damaged);
