@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/ and runs
 # every test under them. The first report ends the test process with an error, so a report inside
-# a test that otherwise passes still fails the run; memory still held at the end is a report too.
+# a test that otherwise passes still fails the run; so does memory leaked by the end of a test program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

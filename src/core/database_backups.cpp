@@ -52,8 +52,8 @@ void ReportDamaged(const DatabaseFile& database) {
     const QString backup = files::FileExists(database.backup)
                                ? QString("Its backup %1 is kept as it is.  %2").arg(database.backup, HowToRestore(database))
                                : QString("There is no backup of it.");
-    MsgBox(QString("The %1 database %2 cannot be read: it is damaged, or it is not a database file.  Nothing can be "
-                   "read from it or saved in it, and it is not copied over its backup.  %3")
+    MsgBox(QString("The %1 database %2 cannot be read whole: it is damaged, or it is not a database file.  It is "
+                   "not copied over its backup when the program ends.  %3")
                .arg(database.kind.toLower(), database.file, backup),
            MessageButtons::OkOnly, "Damaged Database");
 }

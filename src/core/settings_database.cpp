@@ -13,14 +13,6 @@ QString OptField(int n) { return QString("optfield%1").arg(n); }
 
 QString DefaultFilesLocation() { return state.StartDrive + "\\QVRForms"; }
 
-// WYTH2024_Damaged.MDB, or with a number after it when that name is taken.
-QString SetAsideName(const QString& path) {
-    const QString stem = path.chopped(4) + "_Damaged";
-    QString name = stem + ".MDB";
-    for (int n = 2; files::FileExists(name) || files::FolderExists(name); ++n) name = stem + QString::number(n) + ".MDB";
-    return name;
-}
-
 QString DamagedSettingsText(const QString& setAsideAs) {
     const QString what = setAsideAs.isEmpty()
                              ? QString("For this run the data folder is %1.").arg(DefaultFilesLocation())
@@ -38,7 +30,7 @@ void SetAsideUnreadableSettings() {
     const QString& path = state.MainDatabasePath;
     if (!files::FileExists(path) && !files::FolderExists(path)) return;
     if (Database::IsSound(path)) return;
-    const QString setAsideAs = SetAsideName(path);
+    const QString setAsideAs = path.chopped(4) + "_Damaged.MDB";
     const bool setAside = files::RenameFile(path, setAsideAs);
     MsgBox(DamagedSettingsText(setAside ? setAsideAs : QString()), MessageButtons::OkOnly, "Damaged Settings");
 }
