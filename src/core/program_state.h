@@ -6,6 +6,7 @@
 #include "core/calculation_variables.h"
 #include "platform/database.h"
 
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -39,6 +40,10 @@ struct ProgramState : CalculationVariables {
     std::unique_ptr<Recordset> ScheduleRecordset;
     QString ScheduleDatabasePath;
     QString FilesLocation;
+    // Host paths of the database files that start-up has looked at in this run, and of the backups
+    // that must not be replaced in it.
+    QSet<QString> CheckedDatabaseFiles;
+    QSet<QString> KeptBackups;
 
     // Current selection.
     QString CurrentCaseId;

@@ -2,6 +2,7 @@
 
 #include "core/program_state.h"
 #include "platform/files.h"
+#include "platform/messages.h"
 
 namespace qvr {
 namespace {
@@ -9,6 +10,30 @@ namespace {
 constexpr int kOptionalFields = 9;
 
 QString OptField(int n) { return QString("optfield%1").arg(n); }
+
+QString DefaultFilesLocation() { return state.StartDrive + "\\QVRForms"; }
+
+QString DamagedSettingsText(const QString& setAsideAs) {
+    const QString what = setAsideAs.isEmpty()
+                             ? QString("For this run the data folder is %1.").arg(DefaultFilesLocation())
+                             : QString("It has been kept as %1, and new settings have been made: the data folder "
+                                       "is %2.")
+                                   .arg(setAsideAs, DefaultFilesLocation());
+    return QString("The settings file %1 could not be read.  %2  If your cases and names are kept in another "
+                   "folder, choose it again under \"Location\".")
+        .arg(state.MainDatabasePath, what);
+}
+
+// Settings that cannot be read are kept under another name, so that nothing is lost, and fresh
+// ones at the defaults take their place.
+void SetAsideUnreadableSettings() {
+    const QString& path = state.MainDatabasePath;
+    if (!files::FileExists(path) && !files::FolderExists(path)) return;
+    if (Database::IsSound(path)) return;
+    const QString setAsideAs = path.chopped(4) + "_Damaged.MDB";
+    const bool setAside = files::RenameFile(path, setAsideAs);
+    MsgBox(DamagedSettingsText(setAside ? setAsideAs : QString()), MessageButtons::OkOnly, "Damaged Settings");
+}
 
 QStringList UpgradeStatements() {
     QStringList statements{"ALTER TABLE Main ADD COLUMN fileslocation TEXT(200);",
@@ -35,7 +60,7 @@ bool OpenMainTable() {
 }
 
 void AddFirstRecord() {
-    state.FilesLocation = state.StartDrive + "\\QVRForms";
+    state.FilesLocation = DefaultFilesLocation();
     Recordset& main = *state.MainRecordset;
     main.AddNew();
     main.SetValue("fileslocation", state.FilesLocation);
@@ -59,6 +84,7 @@ void ReadFirstRecord() {
 }  // namespace
 
 void UpdateMainDatabase() {
+    SetAsideUnreadableSettings();
     if (!files::FileExists(state.MainDatabasePath)) CreateMainDatabase();
     state.MainDatabase = Database::OpenDatabase(state.MainDatabasePath);
     if (!state.MainDatabase) return;
@@ -67,7 +93,11 @@ void UpdateMainDatabase() {
 }
 
 void ReadMainRecord() {
-    if (!OpenMainTable()) return;
+    if (!OpenMainTable()) {
+        // Without settings the data folder is the default one, never the root of the drive.
+        if (state.FilesLocation.isEmpty()) state.FilesLocation = DefaultFilesLocation();
+        return;
+    }
     if (state.MainRecordset->RecordCount() == 0)
         AddFirstRecord();
     else

@@ -1,6 +1,7 @@
 #include "core/startup.h"
 
 #include "core/cases_database.h"
+#include "core/database_backups.h"
 #include "core/names_database.h"
 #include "core/program_state.h"
 #include "core/settings_database.h"
@@ -9,6 +10,15 @@
 #include "platform/program_end.h"
 
 namespace qvr {
+namespace {
+
+void UpdateDatabase(const DatabaseFile& database, void (*update)()) {
+    const bool wasMissing = !files::FileExists(database.file);
+    update();
+    CheckDatabaseFile(database, wasMissing);
+}
+
+}  // namespace
 
 void StartUp() {
     SetStartValues();
@@ -22,16 +32,17 @@ void StartUp() {
 
 void SetDatabasePaths() {
     state.NamesDatabasePath = state.FilesLocation + "\\Names.mdb";
-    UpdateNamesDatabase();
+    UpdateDatabase(NamesDatabaseFile(), UpdateNamesDatabase);
     state.CasesDatabasePath = state.FilesLocation + "\\" + state.CasesFileName;
-    UpdateCasesDatabase();
+    UpdateDatabase(CasesDatabaseFile(), UpdateCasesDatabase);
 }
 
+// A schedule that cannot be read counts as a missing one.
 void CheckSchedule() {
-    if (files::FileExists(state.ScheduleDatabasePath)) return;
+    if (Database::IsSound(state.ScheduleDatabasePath)) return;
     const QString spare = state.StartDrive + "\\QVRForms\\Table23.mdb";
-    if (files::FileExists(spare)) {
-        files::CopyFile(spare, state.ScheduleDatabasePath);
+    if (Database::IsSound(spare)) {
+        Database::CopyDatabase(spare, state.ScheduleDatabasePath);
         return;
     }
     MsgBox("The 'Schedule of Basic Child Support Obligation' seems to be missing!  Reinstall this software "

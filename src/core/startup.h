@@ -9,11 +9,12 @@ namespace qvr {
 // the check, with the program ended.
 void StartUp();
 
-// Forms the names and cases database paths from FilesLocation and creates or upgrades both.
+// Forms the names and cases database paths from FilesLocation and creates or upgrades both; tells
+// the user, once in a run, of either found damaged, or missing while its backup holds records.
 void SetDatabasePaths();
 
-// Makes sure the schedule database exists: restores it from its spare copy, or tells the user
-// and ends the program.
+// Makes sure a schedule database that reads whole is in place: restores a missing or damaged one
+// from its spare copy, or tells the user and ends the program.
 void CheckSchedule();
 
 // The six shaded-area bounds.

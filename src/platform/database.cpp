@@ -171,6 +171,16 @@ bool CreateEmptyFile(const QString& path, const QString& hostPath, QString* erro
     return false;
 }
 
+// Every page read and its structure checked.
+bool ReadsWhole(sqlite3* db) {
+    Statement check(db, "PRAGMA quick_check(1)");
+    return check.Step() == SQLITE_ROW && ColumnValue(check.get(), 0) == QString("ok");
+}
+
+// A journal left beside a file belongs to that file: played back into a new file put in its place,
+// it would damage it.
+void RemoveJournalBeside(const QString& path) { QFile::remove(files::HostPath(path) + "-journal"); }
+
 }  // namespace
 
 // ---- Database ----
@@ -200,6 +210,27 @@ std::unique_ptr<Database> Database::OpenDatabase(const QString& path, QString* e
         return nullptr;
     }
     return Connect(path, hostPath, error);
+}
+
+bool Database::IsSound(const QString& path) {
+    const std::unique_ptr<Database> db = OpenDatabase(path);
+    return db && ReadsWhole(db->db_);
+}
+
+// The read transaction's lock keeps writers out until the copy is complete. (Closing the copy's
+// own handle on the source ends the process's locks on that file; by then the copy is done.)
+bool Database::CopyDatabase(const QString& from, const QString& to) {
+    const std::unique_ptr<Database> source = OpenDatabase(from);
+    if (!source || !source->Run("BEGIN") || !ReadsWhole(source->db_)) return false;
+    const QString temporary = to + ".tmp";
+    bool copied = files::CopyFile(from, temporary);
+    if (copied) {
+        RemoveJournalBeside(to);
+        copied = files::RenameFile(temporary, to);
+    }
+    if (!copied) files::DeleteFile(temporary);
+    source->Run("COMMIT");
+    return copied;
 }
 
 // Opens without ever creating the file and reads the schema once, so that a damaged file is

@@ -44,6 +44,13 @@ public:
     static std::optional<QByteArray> StateStamp(const QString& path);
     // Never creates a file: a missing or damaged file is an error (nullptr).
     static std::unique_ptr<Database> OpenDatabase(const QString& path, QString* error = nullptr);
+    // Whether the file is a database that reads whole, every page checked. A journal left beside it
+    // by a write that never finished is played back first, as at any opening.
+    static bool IsSound(const QString& path);
+    // Copies a database that reads whole, byte for byte, while no other connection can write to
+    // it. The target is replaced only by the complete copy; when the source is missing or damaged,
+    // or the copy cannot be written whole (a full disk), it is left as it was.
+    static bool CopyDatabase(const QString& from, const QString& to);
 
     // Creates a table holding just its first column (text of the given width; -1 for a memo).
     bool CreateTable(const QString& table, const QString& firstField, int width = 255);

@@ -221,7 +221,8 @@ bool CopyFile(const QString& from, const QString& to) {
     QFile input(source);
     QSaveFile output(target);
     if (!input.open(QIODevice::ReadOnly) || !output.open(QIODevice::WriteOnly)) return false;
-    if (!CopyContents(input, output)) {
+    // Bytes still in the buffer are written at commit, which does not report a failure to write them.
+    if (!CopyContents(input, output) || !output.flush()) {
         output.cancelWriting();
         return false;
     }

@@ -251,15 +251,17 @@ int PdfLibrary::SaveToFile(const QString& path) {
     if (target.isEmpty() || !targetInfo.dir().exists()) return 0;
     const QString temporary =
         targetInfo.dir().filePath("." + targetInfo.fileName() + "." + QUuid::createUuid().toString(QUuid::Id128));
+    // The writer keeps the name's pointer until it is done: the bytes must outlive it.
+    const QByteArray temporaryName = QFile::encodeName(temporary);
     try {
-        QPDFWriter writer(document_->pdf, QFile::encodeName(temporary).constData());
+        QPDFWriter writer(document_->pdf, temporaryName.constData());
         writer.write();
     } catch (const std::exception&) {
         QFile::remove(temporary);
         return 0;
     }
     std::error_code error;
-    std::filesystem::rename(QFile::encodeName(temporary).toStdString(), QFile::encodeName(target).toStdString(), error);
+    std::filesystem::rename(temporaryName.toStdString(), QFile::encodeName(target).toStdString(), error);
     if (error) {
         QFile::remove(temporary);
         return 0;

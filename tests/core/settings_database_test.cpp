@@ -2,6 +2,7 @@
 #include "core/settings_database.h"
 #include "platform/database.h"
 #include "platform/files.h"
+#include "support/modal_answerer.h"
 #include "support/temp_drive.h"
 
 namespace qvr::test {
@@ -132,14 +133,20 @@ TEST_F(SettingsDatabaseTest, FolderLongerThanTheColumnIsNotStored) {
     EXPECT_EQ(state.FilesLocation, "C:\\" + QString(200, 'X'));  // kept for the rest of the run
 }
 
-TEST_F(SettingsDatabaseTest, UnreadableSettingsFileLeavesTheFolderEmpty) {
+TEST_F(SettingsDatabaseTest, UnreadableSettingsFileIsSetAsideForFreshSettings) {
     WriteHostFile(Host(state.MainDatabasePath), QByteArray(4096, '\x5a'));
+    ModalAnswerer answerer;
+    answerer.Click("OK");
 
     UpdateMainDatabase();
     ReadMainRecord();
 
-    EXPECT_EQ(state.FilesLocation, "");
-    EXPECT_FALSE(SaveFilesLocation());
+    EXPECT_EQ(answerer.Texts(), QStringList{"The settings file C:\\QVRForms\\WYTH2024.MDB could not be read.  It has "
+                                            "been kept as C:\\QVRForms\\WYTH2024_Damaged.MDB, and new settings have "
+                                            "been made: the data folder is C:\\QVRForms.  If your cases and names are "
+                                            "kept in another folder, choose it again under \"Location\"."});
+    EXPECT_EQ(state.FilesLocation, "C:\\QVRForms");
+    EXPECT_TRUE(SaveFilesLocation());
 }
 
 }  // namespace

@@ -331,6 +331,20 @@ TEST_F(NamesAdminTest, AnEditInProgressIsWrittenWhenTheWindowGoes) {
     EXPECT_EQ(Stored("S1234567", "city"), "Apex");
 }
 
+TEST_F(NamesAdminTest, QuittingWritesTheEditInProgressBeforeTheBackupIsMade) {
+    OpenAdmin();
+    SelectKey("S1234567");
+    Retype(Box("txtCity"), "Apex");
+    ModalAnswerer answerer;
+    answerer.Click("Yes");
+
+    MenuItem("menuQuitthisprogram")->trigger();  // the focus is still in the box
+
+    EXPECT_EQ(programEnds, 1);
+    state.NamesDatabasePath = DataFile("Names_Backup.MDB");
+    EXPECT_EQ(Stored("S1234567", "city"), "Apex");
+}
+
 TEST_F(NamesAdminTest, ChoosingAnotherPartyWritesTheEditToTheFirst) {
     OpenAdmin();
     SelectKey("S1234567");

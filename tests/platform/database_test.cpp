@@ -9,7 +9,9 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sys/wait.h>
 #include <tuple>
+#include <unistd.h>
 
 
 namespace qvr {
@@ -677,6 +679,28 @@ TEST_F(DatabaseTest, StateStampChangesWithEveryCommittedWrite) {
     WriteHostFile(Host("C:\\NotADatabase.mdb"), QByteArray(200, 'x'));
     EXPECT_FALSE(Database::StateStamp("C:\\NotADatabase.mdb"));
     EXPECT_FALSE(Database::StateStamp("C:\\Missing.mdb"));
+}
+
+// A write cut off by a crash leaves its journal beside the file; a copy put in the file's place
+// must not be rolled back with it.
+TEST_F(DatabaseTest, CopyIsNotPlayedBackWithAJournalLeftBesideItsTarget) {
+    MakeTable(*Create("C:\\New.mdb"), "T", {"v TEXT"});
+    AddAll(*Open("C:\\New.mdb"), "T", Names({"new"}));
+    MakeTable(*Create(), "T", {"v TEXT"});
+    AddAll(*Open(), "T", std::vector<Row>(400, Row{QString(250, 'o')}));
+    if (fork() == 0) {  // a writer that ends half-way, after the engine has written some pages
+        auto db = Open();
+        const bool wrote = db->Execute("PRAGMA cache_size = 2") && db->BeginTrans() && db->CreateTable("U", "u") &&
+                           db->Execute("UPDATE T SET v = 'x'");
+        _exit(wrote ? 0 : 1);
+    }
+    wait(nullptr);
+    ASSERT_TRUE(QFileInfo::exists(Host(kPath) + "-journal"));
+
+    EXPECT_TRUE(Database::CopyDatabase("C:\\New.mdb", kPath));
+
+    EXPECT_EQ(RowsInFile("T"), Names({"new"}));
+    EXPECT_TRUE(Database::IsSound(kPath));
 }
 
 TEST_F(DatabaseTest, TwoProcessesWritingOneFileBothKeepTheirWrites) {

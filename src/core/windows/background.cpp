@@ -139,6 +139,7 @@ void Background::closeEvent(QCloseEvent* event) {
 bool Background::QuitThisProgram() {
     state.UserAnswer = MsgBox("Are you sure you want to Quit this Program?", MessageButtons::YesNo, "Quit");
     if (state.UserAnswer != vbYes) return false;
+    UnloadAllForms();  // windows write what is being typed in them as they unload: before the copies
     MakeBackup(CasesDatabaseFile());
     MakeBackup(NamesDatabaseFile());
     EndProgramNow();

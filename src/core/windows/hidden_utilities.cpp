@@ -4,6 +4,7 @@
 #include "core/frame.h"
 #include "core/program_state.h"
 #include "core/windows/window_kit.h"
+#include "platform/database.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"
@@ -56,9 +57,20 @@ void HiddenUtilities::Restore(const DatabaseFile& database, const QString& title
         MsgBox("No Backup Database File can be Found!", MessageButtons::OkOnly, state.ProgramShortTitle);
         return;
     }
+    if (!Database::IsSound(database.backup)) {
+        MsgBox(QString("The backup %1 cannot be read: it is empty or damaged.  Nothing has been restored; the %2 "
+                       "database is as it was.")
+                   .arg(database.backup, database.kind.toLower()),
+               MessageButtons::OkOnly, title);
+        return;
+    }
     state.UserAnswer = MsgBox(question, MessageButtons::YesNo, title);
     if (state.UserAnswer != vbYes) return;
-    RestoreFromBackup(database);
+    if (!RestoreFromBackup(database))
+        MsgBox(QString("The backup could not be put in the place of %1 (the disk may be full, or the file may be "
+                       "read-only or in use).  Nothing has been restored; the %2 database is as it was.")
+                   .arg(database.file, database.kind.toLower()),
+               MessageButtons::OkOnly, title);
     EndProgramNow();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/program_state.h"
 #include "core/windows/background.h"
+#include "platform/database.h"
 
 #include <QAction>
 #include <QApplication>
@@ -160,6 +161,13 @@ class Restore : public SplashTest, public ::testing::WithParamInterface<RestoreC
 protected:
     QString HostFile(const char* name) const { return Host(QString("C:\\QVRForms\\") + name); }
     QByteArray Bytes(const char* name) const { return ReadHostFile(HostFile(name)); }
+
+    // A backup that differs from the database: a copy of it with a table more.
+    QByteArray WriteBackup() const {
+        EXPECT_TRUE(QFile::copy(HostFile(GetParam().file), HostFile(GetParam().backup)));
+        EXPECT_TRUE(Database::OpenDatabase(QString("C:\\QVRForms\\") + GetParam().backup)->CreateTable("Mark", "m"));
+        return Bytes(GetParam().backup);
+    }
 };
 
 TEST_P(Restore, WithoutABackupSaysSoAndChangesNothing) {
@@ -176,7 +184,7 @@ TEST_P(Restore, WithoutABackupSaysSoAndChangesNothing) {
 }
 
 TEST_P(Restore, YesPutsACopyOfTheBackupInPlaceKeepsTheBackupAndEnds) {
-    WriteHostFile(HostFile(GetParam().backup), "backup bytes");
+    const QByteArray backup = WriteBackup();
     ModalAnswerer answerer;
     answerer.Then(ClickLater(GetParam().button)).Click("Yes").Then(CloseDialog());
 
@@ -184,14 +192,14 @@ TEST_P(Restore, YesPutsACopyOfTheBackupInPlaceKeepsTheBackupAndEnds) {
 
     EXPECT_EQ(answerer.Titles()[1], GetParam().title);
     EXPECT_EQ(answerer.Texts()[1], GetParam().question);
-    EXPECT_EQ(Bytes(GetParam().file), "backup bytes");
-    EXPECT_EQ(Bytes(GetParam().backup), "backup bytes");
+    EXPECT_EQ(Bytes(GetParam().file), backup);
+    EXPECT_EQ(Bytes(GetParam().backup), backup);
     EXPECT_EQ(programEnds, 1);
 }
 
 TEST_P(Restore, NoChangesNothingAndTheUtilitiesStayOpen) {
     const QByteArray database = Bytes(GetParam().file);
-    WriteHostFile(HostFile(GetParam().backup), "backup bytes");
+    WriteBackup();
     ModalAnswerer answerer;
     answerer.Then(ClickLater(GetParam().button)).Click("No").Then(CloseDialog());
 
@@ -205,27 +213,30 @@ TEST_P(Restore, NoChangesNothingAndTheUtilitiesStayOpen) {
 // The database is never deleted ahead of the copy: a restore that cannot be done leaves it.
 TEST_P(Restore, ThatCannotReplaceTheDatabaseLeavesIt) {
     const QByteArray database = Bytes(GetParam().file);
-    WriteHostFile(HostFile(GetParam().backup), "backup bytes");
+    WriteBackup();
     QFile::setPermissions(HostFile(GetParam().file), QFile::ReadOwner);
     ModalAnswerer answerer;
-    answerer.Then(ClickLater(GetParam().button)).Click("Yes").Then(CloseDialog());
+    answerer.Then(ClickLater(GetParam().button)).Click("Yes").Click("OK").Then(CloseDialog());
 
     PressEsc(answerer);
 
+    EXPECT_EQ(answerer.Titles()[2], GetParam().title);
+    EXPECT_TRUE(answerer.Texts()[2].startsWith("The backup could not be put in the place of "))
+        << answerer.Texts()[2].toStdString();
     EXPECT_EQ(Bytes(GetParam().file), database);
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(QDir(driveC + "/QVRForms").entryList({"*.tmp"}, QDir::Files), QStringList{});
 }
 
 TEST_P(Restore, IntoAMissingDatabaseMakesIt) {
+    const QByteArray backup = WriteBackup();
     ASSERT_TRUE(QFile::remove(HostFile(GetParam().file)));
-    WriteHostFile(HostFile(GetParam().backup), "backup bytes");
     ModalAnswerer answerer;
     answerer.Then(ClickLater(GetParam().button)).Click("Yes").Then(CloseDialog());
 
     PressEsc(answerer);
 
-    EXPECT_EQ(Bytes(GetParam().file), "backup bytes");
+    EXPECT_EQ(Bytes(GetParam().file), backup);
     EXPECT_EQ(programEnds, 1);
 }
 
