@@ -139,7 +139,9 @@ void Background::closeEvent(QCloseEvent* event) {
 bool Background::QuitThisProgram() {
     state.UserAnswer = MsgBox("Are you sure you want to Quit this Program?", MessageButtons::YesNo, "Quit");
     if (state.UserAnswer != vbYes) return false;
-    UnloadAllForms();  // windows write what is being typed in them as they unload: before the copies
+    // Windows write what is being typed in them as they unload, before the copies; one that keeps
+    // edits it could not save stays, and so does the program.
+    if (!UnloadAllForms()) return false;
     MakeBackup(CasesDatabaseFile());
     MakeBackup(NamesDatabaseFile());
     EndProgramNow();

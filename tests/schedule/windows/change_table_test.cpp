@@ -367,6 +367,21 @@ TEST_F(ChangeTableTest, ARefusedSaveOnLeavingKeepsTheWindowWithWhatWasTyped) {
     EXPECT_EQ(StoredSchedule(), ShippedSchedule());
 }
 
+TEST_F(ChangeTableTest, ARefusedSaveOnQuittingKeepsTheProgramWithWhatWasTyped) {
+    OpenSchedule();
+    ClickRow(RowOf("1000"));
+    Type(3, "3x");
+    ModalAnswerer answerer;
+    answerer.Click("Yes").Click("Yes").Click("OK");
+
+    MenuItem("menuQuitthisprogram")->trigger();
+
+    EXPECT_EQ(answerer.Titles().value(0), "Quit");
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(ShownWindows(), QStringList{"ChangeTable"});
+    EXPECT_EQ(AmountBox(3)->text(), "3x");
+}
+
 TEST_F(ChangeTableTest, ARowChangedElsewhereIsNotOverwritten) {
     OpenSchedule();
     ClickRow(RowOf("1000"));
