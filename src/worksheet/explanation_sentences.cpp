@@ -87,7 +87,23 @@ QString CombinedIncome(const CaptionOf& caption, const PartyFigures& plaintiff, 
            defendant.share + "%." + kParagraphBreak;
 }
 
+QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
+
 }  // namespace
+
+ExpenseFigures ReadExpenseFigures(const CaptionOf& caption, QChar letter, const QString& totalLine) {
+    const auto shown = [&](const QString& line) { return caption(QString("lbl") + letter + line).trimmed(); };
+    return {shown("Adja"), shown("Adjb"), shown("Adjc"), shown(totalLine)};
+}
+
+QString ExpenseSentence(const QString& name, const ExpenseFigures& expenses, const QString& afterExtraordinary) {
+    if (SignOf(expenses.total) <= 0)
+        return name + " is not claiming any expenses for work related child care, health insurance, or extraordinary "
+                      "expenses. ";
+    return name + " is claiming expenses in the amount of $" + ExpenseComponent(expenses.childCare) +
+           " for Work Related Child Care, $" + ExpenseComponent(expenses.insurance) + " for Health Insurance, and $" +
+           ExpenseComponent(expenses.extraordinary) + afterExtraordinary + "totaling $" + expenses.total + ". ";
+}
 
 int SignOf(const QString& shown) {
     const std::optional<double> amount = CCur(shown);

@@ -31,6 +31,19 @@ struct PartyFigures {
 // letter: 'P' or 'D'.
 PartyFigures ReadPartyFigures(const CaptionOf& caption, QChar letter, const CalculationVariables& result);
 
+// One parent's expenses as the worksheet shows them, trimmed: child care, health insurance and
+// extraordinary expenses, and their total on the worksheet's total line ("5d" for lblP5d).
+struct ExpenseFigures {
+    QString childCare, insurance, extraordinary, total;
+};
+ExpenseFigures ReadExpenseFigures(const CaptionOf& caption, QChar letter, const QString& totalLine);
+
+// "<name> is claiming expenses in the amount of $… for Work Related Child Care, $… for Health
+// Insurance, and $…", `afterExtraordinary`, "totaling $…. ", a figure not above zero told as
+// 0.00; or, with no total above zero, that the parent claims none.
+QString ExpenseSentence(const QString& name, const ExpenseFigures& expenses,
+                        const QString& afterExtraordinary = " for extraordinary expenses, ");
+
 // The parties, the children, both incomes and, when above zero, the combined income, each
 // paragraph followed by a break; ages are counted on `today`. The defendant "pays" a
 // pre-existing payment where the plaintiff "receives a credit for" one.

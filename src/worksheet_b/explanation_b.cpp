@@ -1,6 +1,7 @@
 #include "worksheet_b/explanation_b.h"
 
 #include "core/values.h"
+#include "worksheet/captions.h"
 
 namespace qvr {
 namespace {
@@ -8,7 +9,8 @@ namespace {
 // One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and its own lines.
 struct Party : PartyFigures {
     QString portion, nights, nightsShare, timeWithOther;
-    QString childCare, insurance, extraordinary, adjustments, fairShare, excess, adjusted13, order;
+    ExpenseFigures expenses;
+    QString fairShare, excess, adjusted13, order;
 };
 
 Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariables& result) {
@@ -19,18 +21,13 @@ Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariabl
     party.nights = shown("7");
     party.nightsShare = shown("8");
     party.timeWithOther = shown("9");
-    party.childCare = shown("Adja");
-    party.insurance = shown("Adjb");
-    party.extraordinary = shown("Adjc");
-    party.adjustments = shown("10d");
+    party.expenses = ReadExpenseFigures(caption, letter, "10d");
     party.fairShare = shown("11");
     party.excess = shown("12");
     party.adjusted13 = shown("13");
     party.order = shown("14");
     return party;
 }
-
-QString Nights(double nights) { return Format(nights, "##0"); }
 
 QString ChildName(const CaptionOf& caption, int row) {
     const QString name = caption(QString("lblChild%1Name").arg(row)).trimmed();
@@ -65,8 +62,8 @@ QString ChildNightsList(const CaptionOf& caption, const WorksheetResultB& result
     for (int row = 1; row <= 6; ++row) {
         const std::optional<double> nights = result.ChildNights[row - 1];
         if (!nights) continue;
-        children << ChildName(caption, row) + " spends " + Nights(*nights) + " with " + plaintiff.name + " and " +
-                        Nights(kNightsInYear - *nights) + " with " + defendant.name;
+        children << ChildName(caption, row) + " spends " + WholeCaption(*nights) + " with " + plaintiff.name + " and " +
+                        WholeCaption(kNightsInYear - *nights) + " with " + defendant.name;
     }
     return children.join("; ");
 }
@@ -91,26 +88,13 @@ QString TimeWithOtherParent(const Party& plaintiff, const Party& defendant) {
            defendant.timeWithOther + " (line 9)." + kParagraphBreak;
 }
 
-QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
-
-QString ExpenseSentence(const Party& party) {
-    if (SignOf(party.adjustments) <= 0)
-        return party.name +
-               " is not claiming any expenses for work related child care, health insurance, or extraordinary "
-               "expenses. ";
-    return party.name + " is claiming expenses in the amount of $" + ExpenseComponent(party.childCare) +
-           " for Work Related Child Care, $" + ExpenseComponent(party.insurance) + " for Health Insurance, and $" +
-           ExpenseComponent(party.extraordinary) + " for extraordinary expenses, totaling $" + party.adjustments +
-           ". ";
-}
-
 QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
     const QString combined = caption("lblC10d").trimmed();
     if (SignOf(combined) <= 0)
         return "Neither parent is claiming any expenses for work related child care, health insurance, or "
                "extraordinary expenses, so no adjustments are made." + kParagraphBreak;
-    return "Included in this calculation are expenses paid directly by each parent. " + ExpenseSentence(plaintiff) +
-           ExpenseSentence(defendant) + "Each parent's fair share of the combined expenses of $" + combined +
+    return "Included in this calculation are expenses paid directly by each parent. " + ExpenseSentence(plaintiff.name, plaintiff.expenses) +
+           ExpenseSentence(defendant.name, defendant.expenses) + "Each parent's fair share of the combined expenses of $" + combined +
            " follows their share of the combined income: $" + plaintiff.fairShare + " for " + plaintiff.name +
            " and $" + defendant.fairShare + " for " + defendant.name + " (line 11). What a parent pays beyond its "
            "fair share is credited to it: $" + plaintiff.excess + " for " + plaintiff.name + " and $" +

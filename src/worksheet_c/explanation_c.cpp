@@ -7,15 +7,12 @@
 namespace qvr {
 namespace {
 
-const QString kNoExpenses =
-    " is not claiming any expenses for work related child care, health insurance, or extraordinary expenses. ";
-
 // One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and worksheet C's own.
 struct Party : PartyFigures {
     QChar letter;
     QString children, childShare, portion, support;  // lines 5a, 5b, 5c, and 6a or 6b
-    QString childCare, insurance, extraordinary, adjustments, fairShare, excess;
-    QString adjusted10, order;
+    ExpenseFigures expenses;
+    QString fairShare, excess, adjusted10, order;
 };
 
 // A figure as the worksheet shows it; one that the worksheet hides as a zero is told as 0.00.
@@ -33,10 +30,7 @@ Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariabl
     party.childShare = shown("5b");
     party.portion = shown("5c");
     party.support = shown(letter == 'P' ? "6a" : "6b");
-    party.childCare = shown("Adja");
-    party.insurance = shown("Adjb");
-    party.extraordinary = shown("Adjc");
-    party.adjustments = shown("7d");
+    party.expenses = ReadExpenseFigures(caption, letter, "7d");
     party.fairShare = shown("8");
     party.excess = shown("9");
     party.adjusted10 = shown("10");
@@ -94,16 +88,6 @@ QString SupportForTheOtherHousehold(const Party& plaintiff, const Party& defenda
            SupportOfOne(plaintiff, defendant) + SupportOfOne(defendant, plaintiff) + kParagraphBreak;
 }
 
-QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
-
-QString ExpenseSentence(const Party& party) {
-    if (SignOf(party.adjustments) <= 0) return party.name + kNoExpenses;
-    return party.name + " is claiming expenses in the amount of $" + ExpenseComponent(party.childCare) +
-           " for Work Related Child Care, $" + ExpenseComponent(party.insurance) + " for Health Insurance, and $" +
-           ExpenseComponent(party.extraordinary) + " for extraordinary expenses, totaling $" + party.adjustments +
-           ". ";
-}
-
 QString AdjustedObligations(const Party& plaintiff, const Party& defendant) {
     QString text = "This leaves " + plaintiff.name + " with an adjusted support obligation (line 10) of $" +
                    plaintiff.adjusted10 + " and " + defendant.name + " with one of $" + defendant.adjusted10 + ".";
@@ -116,7 +100,8 @@ QString AdjustedObligations(const Party& plaintiff, const Party& defendant) {
 
 QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
     QString text = "Included in this calculation for child support are expenses paid directly by each parent. " +
-                   ExpenseSentence(plaintiff) + ExpenseSentence(defendant) + kParagraphBreak;
+                   ExpenseSentence(plaintiff.name, plaintiff.expenses) +
+                   ExpenseSentence(defendant.name, defendant.expenses) + kParagraphBreak;
     const QString combined = Figure(caption, "lblC7d");
     if (SignOf(combined) > 0)
         text += "The combined expenses of $" + combined +

@@ -14,7 +14,6 @@
 
 #include <QColor>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -38,12 +37,6 @@ struct WorksheetButton {
 struct RecordButton {
     WorksheetButton button;
     void (*edit)(Recordset& record);
-};
-
-// An expense cell and the calculation variable that holds its amount.
-struct ExpenseCell {
-    const char* label;
-    double CalculationVariables::*value;
 };
 
 // A column of the child arrays that a worksheet's children dialog edits besides name and date of
@@ -72,16 +65,15 @@ struct WorksheetDescription {
     // The calculation of a record with the run's settings; the explanation of its result as shown.
     WorksheetResult (*calculate)(const CaseRecord& record, Schedule& schedule);
     QString (*explain)(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
-    WorksheetButton explanation;
-    bool explanationUnloads;  // false: the explanation window opens over the worksheet
+    WorksheetButton explanation = {"cmdExplanation", "Explanation"};
+    bool explanationUnloads = true;  // false: the explanation window opens over the worksheet
     QString ProgramState::*roundLines;  // the worksheet's rounding flag (RoundLinesA, …)
     WorksheetButton round;
-    std::array<ExpenseCell, 6> expenses;  // child care, health insurance, extraordinary; P then D each
-    void (*showChildrenDialog)();         // shows the worksheet's children dialog modally
-    std::optional<ChildColumn> childColumn;
-    QStringList childrenCells;  // cells that open the children dialog besides GetChildInfoHot
-    std::vector<RecordButton> ownButtons;
-    std::vector<WorksheetNotice> ownNotices;
+    void (*showChildrenDialog)();  // shows the worksheet's children dialog modally
+    std::optional<ChildColumn> childColumn = std::nullopt;
+    QStringList childrenCells = {};  // cells that open the children dialog besides GetChildInfoHot
+    std::vector<RecordButton> ownButtons = {};
+    std::vector<WorksheetNotice> ownNotices = {};
 };
 
 class WorksheetWindow : public QWidget, public Worksheet {

@@ -18,8 +18,6 @@ void cmdChangeCustody_Click(Recordset& record) {
     record.SetValue("whosecustody", record.GetValue("whosecustody") == "P" ? "D" : "P");
 }
 
-using V = CalculationVariables;
-
 const WorksheetDescription& DescriptionA() {
     static const WorksheetDescription description{
         .name = "FormA",
@@ -28,19 +26,9 @@ const WorksheetDescription& DescriptionA() {
         .form = CourtFormA(),
         .calculate = CalculateWorksheetAForRun,
         .explain = ExplanationTextA,
-        .explanation = {"cmdExplanation", "Explanation"},
-        .explanationUnloads = true,
         .roundLines = &ProgramState::RoundLinesA,
         .round = {"cmdRound7thru9", "Round Lines 7 - 9"},
-        .expenses = {{{"lblPAdja", &V::PLine5a},
-                      {"lblDAdja", &V::DLine5a},
-                      {"lblPAdjb", &V::PLine5b},
-                      {"lblDAdjb", &V::DLine5b},
-                      {"lblPAdjc", &V::PLine5c},
-                      {"lblDAdjc", &V::DLine5c}}},
         .showChildrenDialog = ShowChildrenDialog,
-        .childColumn = std::nullopt,
-        .childrenCells = {},
         .ownButtons = {{{"cmdChangeCustody", "Change Custody"}, cmdChangeCustody_Click}},
         .ownNotices = {{"lblWhoHasCustody", 8, kNoticeRed, Qt::AlignLeft | Qt::AlignVCenter, ""},
                        {"lblPStatus", 7, kNoticeRed, Qt::AlignCenter, "CUSTODIAL PARENT"},

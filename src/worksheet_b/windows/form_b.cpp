@@ -10,8 +10,6 @@ namespace {
 
 void ShowChildrenDialog() { GetChBa().exec(); }
 
-using V = CalculationVariables;
-
 // No custody button: on this worksheet both parents have the children part of the year.
 const WorksheetDescription& DescriptionB() {
     static const WorksheetDescription description{
@@ -21,21 +19,11 @@ const WorksheetDescription& DescriptionB() {
         .form = CourtFormB(),
         .calculate = CalculateWorksheetBForRun,
         .explain = ExplanationTextBForRun,
-        .explanation = {"cmdExplanation", "Explanation"},
-        .explanationUnloads = true,
         .roundLines = &ProgramState::RoundLinesB,
         .round = {"cmdRound13thru14", "Round Lines 13 - 14"},
-        .expenses = {{{"lblPAdja", &V::PLine5a},
-                      {"lblDAdja", &V::DLine5a},
-                      {"lblPAdjb", &V::PLine5b},
-                      {"lblDAdjb", &V::DLine5b},
-                      {"lblPAdjc", &V::PLine5c},
-                      {"lblDAdjc", &V::DLine5c}}},
         .showChildrenDialog = ShowChildrenDialog,
         .childColumn = ChildColumn{"nights", &ProgramState::ChildNights},
         .childrenCells = {"lblTotalOvernights", "lblP7", "lblD7"},
-        .ownButtons = {},
-        .ownNotices = {},
     };
     return description;
 }

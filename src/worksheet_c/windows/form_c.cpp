@@ -10,8 +10,6 @@ namespace {
 
 void ShowChildrenDialog() { GetChC().exec(); }
 
-using V = CalculationVariables;
-
 const WorksheetDescription& DescriptionC() {
     static const WorksheetDescription description{
         .name = "FormC",
@@ -24,19 +22,10 @@ const WorksheetDescription& DescriptionC() {
         .explanationUnloads = false,
         .roundLines = &ProgramState::RoundLinesC,
         .round = {"cmdRound10thru11", "Round Lines 10 - 11"},
-        // Lines 7a to 7c.
-        .expenses = {{{"lblPAdja", &V::PLine5a},
-                      {"lblDAdja", &V::DLine5a},
-                      {"lblPAdjb", &V::PLine5b},
-                      {"lblDAdjb", &V::DLine5b},
-                      {"lblPAdjc", &V::PLine5c},
-                      {"lblDAdjc", &V::DLine5c}}},
         .showChildrenDialog = ShowChildrenDialog,
         .childColumn = ChildColumn{"cust", &ProgramState::ChildCust},
         // The numbers of children of line 5a follow from the children dialog.
         .childrenCells = {"lblC5a", "lblP5a", "lblD5a"},
-        .ownButtons = {},
-        .ownNotices = {},
     };
     return description;
 }
