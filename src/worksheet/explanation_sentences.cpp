@@ -91,9 +91,20 @@ QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? show
 
 }  // namespace
 
+QString ShownFigure(const CaptionOf& caption, const QString& label) {
+    const QString shown = caption(label).trimmed();
+    return shown.isEmpty() ? "0.00" : shown;
+}
+
 ExpenseFigures ReadExpenseFigures(const CaptionOf& caption, QChar letter, const QString& totalLine) {
-    const auto shown = [&](const QString& line) { return caption(QString("lbl") + letter + line).trimmed(); };
+    const auto shown = [&](const QString& line) { return ShownFigure(caption, QString("lbl") + letter + line); };
     return {shown("Adja"), shown("Adjb"), shown("Adjc"), shown(totalLine)};
+}
+
+AdjustedOrderFigures ReadAdjustedOrderFigures(const CaptionOf& caption, QChar letter, int adjustmentsLine) {
+    const auto shown = [&](int line) { return ShownFigure(caption, QString("lbl") + letter + QString::number(line)); };
+    return {ReadExpenseFigures(caption, letter, QString::number(adjustmentsLine) + "d"), shown(adjustmentsLine + 1),
+            shown(adjustmentsLine + 2), shown(adjustmentsLine + 3), shown(adjustmentsLine + 4)};
 }
 
 QString ExpenseSentence(const QString& name, const ExpenseFigures& expenses, const QString& afterExtraordinary) {
