@@ -60,10 +60,10 @@ WorksheetCResult CalculateWorksheetC(const CaseRecord& record, const WorksheetSe
     ComputeBasicObligation(r, schedule, r.lines.CLine5a);
     DivideBasicObligation(r);
     r.lines.adjusted = ComputeAdjustedOrder(r, r.lines.PLine6a, r.lines.DLine6b, settings.RoundLines == "Y");
-    if (settings.ShowWarnings == "Y" && (r.lines.PLine5a == 0 || r.lines.DLine5a == 0))
-        ShowWarning(r, kNoSplitWarning);
 
     WriteLineCaptions(r);
+    if (settings.ShowWarnings == "Y" && (r.lines.PLine5a == 0 || r.lines.DLine5a == 0))
+        ShowWarning(r, kNoSplitWarning);
     FinishCaptions(r, settings, CourtFormC());
     return r;
 }
