@@ -47,4 +47,13 @@ void ExpectWorksheet(Calculate calculate, const WorksheetCase& c) {
     ExpectCaptions(result, c.captions, c.name);
 }
 
+// The explanation `explain` tells of the worksheet `calculate` computes from the record with the
+// shipped schedule, read from its captions, with ages counted on 15 March 2024.
+template <typename Calculate, typename Explain>
+QString ExplanationOf(Calculate calculate, Explain explain, const CaseRecord& record) {
+    Schedule schedule = ShippedSchedule();
+    const auto result = calculate(record, Settings(), schedule);
+    return explain(CaptionsOf(result), result, QDate(2024, 3, 15));
+}
+
 }  // namespace qvr::test

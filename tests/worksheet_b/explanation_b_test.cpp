@@ -8,20 +8,13 @@
 namespace qvr::test {
 namespace {
 
-const QDate kToday(2024, 3, 15);
-
 // Incomes 3,000 and 4,000; the plaintiff pays 300 child care, the defendant 150 insurance.
 CaseRecord Parties() {
     return {{"name1name", "Jane Roe"}, {"name2name", "John Doe"}, {"pinc", "3000"}, {"dinc", "4000"},
             {"padja", "300"},          {"dadjb", "150"}};
 }
 
-// The explanation of the worksheet calculated from this record, read from its captions.
-QString Explain(const CaseRecord& record) {
-    Schedule schedule = ShippedSchedule();
-    const WorksheetResultB result = CalculateWorksheetB(record, Settings(), schedule);
-    return ExplanationTextB(CaptionsOf(result), result, kToday);
-}
+QString Explain(const CaseRecord& record) { return ExplanationOf(CalculateWorksheetB, ExplanationTextB, record); }
 
 QStringList Paragraphs(const CaseRecord& record) { return Explain(record).split(kParagraphBreak); }
 

@@ -8,7 +8,6 @@
 namespace qvr::test {
 namespace {
 
-const QDate kToday(2024, 3, 15);
 const QString kBreak = "\r\n\r\n";
 
 // One child with each parent, incomes 3,000 and 4,000, the plaintiff's child care of 100 and the
@@ -20,12 +19,7 @@ CaseRecord BaseCase() {
             {"dinc", " 4000"},           {"padja", " 100"},       {"dadjb", " 50"}};
 }
 
-// The explanation of a case as the worksheet shows it: the calculation's captions and result.
-QString Explain(const CaseRecord& record) {
-    Schedule schedule = ShippedSchedule();
-    const WorksheetCResult result = CalculateWorksheetC(record, Settings(), schedule);
-    return ExplanationTextC(CaptionsOf(result), result, kToday);
-}
+QString Explain(const CaseRecord& record) { return ExplanationOf(CalculateWorksheetC, ExplanationTextC, record); }
 
 TEST(ExplanationC, TellsEachHouseholdAndWhoPaysWhom) {
     // Line 4 1,614.00, 807.00 to each household; 6a 345.88, 6b 461.12. Expenses 150: fair
