@@ -338,7 +338,8 @@ QString FormatDecimal(Decimal number, const DisplayPattern& pattern) {
 
 // The value of a text that the numeric test accepts.
 std::optional<double> NumericValue(const QString& text) {
-    NumberReader reader(text.trimmed(), false);
+    const QString trimmed = text.trimmed();  // the reader only views it
+    NumberReader reader(trimmed, false);
     const auto number = reader.Read(Groups::Whole);
     if (!number || !reader.AtEnd()) {
         return std::nullopt;

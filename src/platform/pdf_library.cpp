@@ -251,8 +251,10 @@ int PdfLibrary::SaveToFile(const QString& path) {
     if (target.isEmpty() || !targetInfo.dir().exists()) return 0;
     const QString temporary =
         targetInfo.dir().filePath("." + targetInfo.fileName() + "." + QUuid::createUuid().toString(QUuid::Id128));
+    // The writer keeps the name it is given until it has written.
+    const QByteArray temporaryName = QFile::encodeName(temporary);
     try {
-        QPDFWriter writer(document_->pdf, QFile::encodeName(temporary).constData());
+        QPDFWriter writer(document_->pdf, temporaryName.constData());
         writer.write();
     } catch (const std::exception&) {
         QFile::remove(temporary);
