@@ -50,12 +50,6 @@ struct WorksheetWindow::PartyEntry {
 
 namespace {
 
-template <typename Dialog>
-void ShowModal() {
-    Dialog dialog;
-    dialog.exec();
-}
-
 using Text = WorksheetWindow::TextEntry;
 using Amount = WorksheetWindow::AmountEntry;
 using V = CalculationVariables;

@@ -55,6 +55,13 @@ struct WorksheetNotice {
     QString caption;  // before the calculation writes it
 };
 
+// Shows a dialog modally, as the editors and a worksheet's children cells do.
+template <typename Dialog>
+void ShowModal() {
+    Dialog dialog;
+    dialog.exec();
+}
+
 // What is a worksheet's own; everything else the window does alike for every worksheet. Kept by
 // reference: a worksheet gives a description that lives as long as the program.
 struct WorksheetDescription {

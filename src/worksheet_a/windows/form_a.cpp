@@ -11,8 +11,6 @@ namespace {
 
 const QColor kNoticeRed(192, 0, 0);
 
-void ShowChildrenDialog() { GetChA().exec(); }
-
 // An empty custody counts as the plaintiff's, so the first change gives it to the plaintiff.
 void cmdChangeCustody_Click(Recordset& record) {
     record.SetValue("whosecustody", record.GetValue("whosecustody") == "P" ? "D" : "P");
@@ -28,7 +26,7 @@ const WorksheetDescription& DescriptionA() {
         .explain = ExplanationTextA,
         .roundLines = &ProgramState::RoundLinesA,
         .round = {"cmdRound7thru9", "Round Lines 7 - 9"},
-        .showChildrenDialog = ShowChildrenDialog,
+        .showChildrenDialog = ShowModal<GetChA>,
         .ownButtons = {{{"cmdChangeCustody", "Change Custody"}, cmdChangeCustody_Click}},
         .ownNotices = {{"lblWhoHasCustody", 8, kNoticeRed, Qt::AlignLeft | Qt::AlignVCenter, ""},
                        {"lblPStatus", 7, kNoticeRed, Qt::AlignCenter, "CUSTODIAL PARENT"},

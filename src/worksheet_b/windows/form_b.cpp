@@ -8,8 +8,6 @@
 namespace qvr {
 namespace {
 
-void ShowChildrenDialog() { GetChBa().exec(); }
-
 // No custody button: on this worksheet both parents have the children part of the year.
 const WorksheetDescription& DescriptionB() {
     static const WorksheetDescription description{
@@ -21,7 +19,7 @@ const WorksheetDescription& DescriptionB() {
         .explain = ExplanationTextBForRun,
         .roundLines = &ProgramState::RoundLinesB,
         .round = {"cmdRound13thru14", "Round Lines 13 - 14"},
-        .showChildrenDialog = ShowChildrenDialog,
+        .showChildrenDialog = ShowModal<GetChBa>,
         .childColumn = ChildColumn{"nights", &ProgramState::ChildNights},
         .childrenCells = {"lblTotalOvernights", "lblP7", "lblD7"},
     };
