@@ -4,6 +4,7 @@
 // confirmation answered at once, the template loaded, every field numbered and filled, the output
 // saved; the viewer is not started).
 
+#include "confirmation_answerer.h"
 #include "core/cases_database.h"
 #include "core/program_state.h"
 #include "core/startup.h"
@@ -19,9 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace qvr {
@@ -62,18 +61,6 @@ void BM_CalculateWorksheetB_CommonIncomes(benchmark::State& run) { CalculateCase
 void BM_CalculateWorksheetB_TopOfSchedule(benchmark::State& run) { CalculateCase(run, "TO000001"); }
 BENCHMARK(BM_CalculateWorksheetB_CommonIncomes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalculateWorksheetB_TopOfSchedule)->Unit(benchmark::kMicrosecond);
-
-// Clicks "&Produce Form Now" as soon as the confirmation shows.
-class ConfirmationAnswerer : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->objectName() == "producingformbox") {
-            auto* produce = watched->findChild<QPushButton*>("Command1");
-            QTimer::singleShot(0, produce, &QPushButton::click);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // The window's controls as the calculation of the common case fills them.
 QWidget& Worksheet() {

@@ -12,6 +12,12 @@ QString CountCaption(double count) { return count > 0 ? "(" + Format(count, "##"
 
 QString WholeCaption(double value) { return Format(value, "0"); }
 
+void WritePartyCaptions(WorksheetResult& result, const QString& line, QString (*caption)(double), double plaintiff,
+                        double defendant) {
+    result.captions["lblP" + line] = caption(plaintiff);
+    result.captions["lblD" + line] = caption(defendant);
+}
+
 void BlankZeroFigures(WorksheetResult& result, const CourtFormLayout& form) {
     for (const FormBlank& blank : form.blanks) {
         if (!blank.IsFigure()) continue;

@@ -11,6 +11,10 @@ QString ShareCaption(double value);   // "##0.00" and one blank
 QString CountCaption(double count);   // "(2)"; empty for none
 QString WholeCaption(double value);   // a whole number: "2", "0"
 
+// The plaintiff's and the defendant's cell of a line (lblP<line>, lblD<line>) in one caption pattern.
+void WritePartyCaptions(WorksheetResult& result, const QString& line, QString (*caption)(double), double plaintiff,
+                        double defendant);
+
 // Empties every figure cell of the form (amounts, shares, counts) whose caption, trimmed, is
 // "0.00".
 void BlankZeroFigures(WorksheetResult& result, const CourtFormLayout& form);

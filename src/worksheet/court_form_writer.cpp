@@ -18,17 +18,67 @@ QString LeadingDigits(const QString& number) {
 
 }  // namespace
 
-std::vector<FormLine> IncomeLines() {
+std::vector<FormLine> IncomeLines(const std::array<double, 5>& heights) {
     return {
-        {"1.", "MONTHLY GROSS INCOME", 18, {"lblPInc", "lblDInc", ""}},
-        {"a.", "Minus pre-existing child support payment", 18, {"lblPPre", "lblDPre", ""}},
-        {"b.", "Minus responsibility for other children", 18, {"lblPResp", "lblDResp", ""}, CellKind::Amount,
+        {"1.", "MONTHLY GROSS INCOME", heights[0], {"lblPInc", "lblDInc", ""}},
+        {"a.", "Minus pre-existing child support payment", heights[1], {"lblPPre", "lblDPre", ""}},
+        {"b.", "Minus responsibility for other children", heights[2], {"lblPResp", "lblDResp", ""}, CellKind::Amount,
          {"lblPOC", "lblDOC"}},
-        {"2.", "MONTHLY ADJUSTED GROSS INCOME (for each parent, line 1 minus 1a and 1b)", 24,
+        {"2.", "MONTHLY ADJUSTED GROSS INCOME (for each parent, line 1 minus 1a and 1b)", heights[3],
          {"lblP2", "lblD2", "lblC2"}},
-        {"3.", "PERCENTAGE SHARE OF INCOME (line 2 for each parent's income, divided by Combined income)", 24,
-         {"lblP3", "lblD3", ""}, CellKind::Share},
+        {"3.", "PERCENTAGE SHARE OF INCOME (line 2 for each parent's income, divided by Combined income)", heights[4],
+         {"lblP3", "lblD3", ""}, CellKind::Share, {}, 0, "", "lblOverrideWarning"},
     };
+}
+
+FormLine BasicObligationLine(double height) {
+    return {"4.",
+            "BASIC CHILD SUPPORT OBLIGATION (apply line 2 Combined to the Schedule of Basic Support Obligations \u2013 "
+            "see AOC-A-162, Rev. 1/23)",
+            height,
+            {"", "", "lblC4"},
+            CellKind::Amount,
+            {},
+            kPlaintiffColumn | kDefendantColumn,
+            "lblWarning"};
+}
+
+std::vector<FormLine> ExpenseLines(int number, const std::array<double, 4>& heights) {
+    return {
+        {QString::number(number) + ".", "ADJUSTMENTS (expenses paid directly by each parent)", heights[0], {},
+         CellKind::Amount, {}, 0, "", "", true},
+        {"a.", "Work-related child care costs", heights[1], {"lblPAdja", "lblDAdja", ""}},
+        {"b.",
+         "Health Insurance premium costs \u2013 child's/children's portion only (total premium \u00f7 # of persons "
+         "covered \u00d7 # of children subject to order = children's portion)",
+         heights[2], {"lblPAdjb", "lblDAdjb", ""}},
+        {"c.", "Extraordinary expenses", heights[3], {"lblPAdjc", "lblDAdjc", ""}},
+    };
+}
+
+std::vector<FormLine> FairShareLines(int number) {
+    const QString total = QString::number(number) + "d";
+    const QString fairShare = QString::number(number + 1);
+    const QString excess = QString::number(number + 2);
+    return {
+        {"d.",
+         QString("Total Adjustments (For each column, add %1a, %1b, and %1c. Add two totals for Combined amount.)")
+             .arg(number),
+         18, {"lblP" + total, "lblD" + total, "lblC" + total}},
+        {fairShare + ".",
+         "EACH PARENT'S FAIR SHARE OF ADJUSTMENTS (line " + total + " Combined \u00d7 line 3 for each parent)", 18,
+         {"lblP" + fairShare, "lblD" + fairShare, ""}},
+        {excess + ".",
+         "ADJUSTMENTS PAID IN EXCESS OF FAIR SHARE (line " + total + " minus line " + fairShare +
+             ". If negative number, enter zero.)",
+         18, {"lblP" + excess, "lblD" + excess, ""}},
+    };
+}
+
+std::vector<FormLine> JoinLines(std::initializer_list<std::vector<FormLine>> parts) {
+    std::vector<FormLine> lines;
+    for (const std::vector<FormLine>& part : parts) lines.insert(lines.end(), part.begin(), part.end());
+    return lines;
 }
 
 CourtFormWriter::CourtFormWriter(const QString& fileName, const QString& title) {
@@ -67,6 +117,13 @@ void CourtFormWriter::CheckBox(const QString& label, const QString& field, doubl
     Box(box);
     Blank(label, field, box, CellKind::CheckBox);
     Text(QRectF(x + 12, y - 2, 150, 13), caption, 8.5);
+}
+
+void CourtFormWriter::Sheet(const QStringList& formTitle, const std::vector<FormLine>& lines) {
+    Heading();
+    Parties(formTitle);
+    Children();
+    LineTable(lines);
 }
 
 void CourtFormWriter::Heading() {

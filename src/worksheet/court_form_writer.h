@@ -33,19 +33,28 @@ struct FormLine {
     bool heading = false;              // a heading without cells
 };
 
-// Lines 1 to 3, the same on every worksheet's form.
-std::vector<FormLine> IncomeLines();
+// Lines 1 to 3, the same on every worksheet's form, with the override notice over line 3's
+// Combined cell; `heights` of 1, 1a, 1b, 2 and 3.
+std::vector<FormLine> IncomeLines(const std::array<double, 5>& heights = {18, 18, 18, 24, 24});
+// Line 4, the same on every worksheet's form: the combined basic obligation, with the warning laid
+// over the shaded plaintiff and defendant cells.
+FormLine BasicObligationLine(double height);
+// The adjustments heading, numbered `number`, and its expense lines a to c; `heights`: the
+// heading's, then a, b and c.
+std::vector<FormLine> ExpenseLines(int number, const std::array<double, 4>& heights);
+// After the expense lines of the worksheets on which each parent bears a fair share of them:
+// their totals (line <number>d), the fair shares and what each paid beyond it.
+std::vector<FormLine> FairShareLines(int number);
+// A line table from its parts, top down.
+std::vector<FormLine> JoinLines(std::initializer_list<std::vector<FormLine>> parts);
 
 class CourtFormWriter {
 public:
     CourtFormWriter(const QString& fileName, const QString& title);
 
-    void Heading();
-    // The case type and the parties, and the form's title beside them (its lines top down).
-    void Parties(const QStringList& formTitle);
-    void Children();
-    // The column headings at `headingTop` and the lines under them.
-    void LineTable(const std::vector<FormLine>& lines, double headingTop = 324);
+    // The heading, the parties with the form's title beside them (its lines top down), the
+    // children table and the line table.
+    void Sheet(const QStringList& formTitle, const std::vector<FormLine>& lines);
     void Foot(const QString& formNumber);
 
     void Text(const QRectF& rect, const QString& text, double size = 8, bool bold = false,
@@ -58,6 +67,11 @@ public:
     const CourtFormLayout& Layout() const { return layout_; }
 
 private:
+    void Heading();
+    void Parties(const QStringList& formTitle);
+    void Children();
+    // The column headings at `headingTop` and the lines under them.
+    void LineTable(const std::vector<FormLine>& lines, double headingTop = 324);
     void Blank(const QString& label, const QString& field, const QRectF& rect, CellKind kind = CellKind::Text);
     // A blank on an underline, with its caption printed under it.
     void UnderlinedBlank(const QString& label, const QString& field, const QRectF& rect, const QString& caption = {});

@@ -87,7 +87,34 @@ QString CombinedIncome(const CaptionOf& caption, const PartyFigures& plaintiff, 
            defendant.share + "%." + kParagraphBreak;
 }
 
+QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
+
 }  // namespace
+
+QString ShownFigure(const CaptionOf& caption, const QString& label) {
+    const QString shown = caption(label).trimmed();
+    return shown.isEmpty() ? "0.00" : shown;
+}
+
+ExpenseFigures ReadExpenseFigures(const CaptionOf& caption, QChar letter, const QString& totalLine) {
+    const auto shown = [&](const QString& line) { return ShownFigure(caption, QString("lbl") + letter + line); };
+    return {shown("Adja"), shown("Adjb"), shown("Adjc"), shown(totalLine)};
+}
+
+AdjustedOrderFigures ReadAdjustedOrderFigures(const CaptionOf& caption, QChar letter, int adjustmentsLine) {
+    const auto shown = [&](int line) { return ShownFigure(caption, QString("lbl") + letter + QString::number(line)); };
+    return {ReadExpenseFigures(caption, letter, QString::number(adjustmentsLine) + "d"), shown(adjustmentsLine + 1),
+            shown(adjustmentsLine + 2), shown(adjustmentsLine + 3), shown(adjustmentsLine + 4)};
+}
+
+QString ExpenseSentence(const QString& name, const ExpenseFigures& expenses, const QString& afterExtraordinary) {
+    if (SignOf(expenses.total) <= 0)
+        return name + " is not claiming any expenses for work related child care, health insurance, or extraordinary "
+                      "expenses. ";
+    return name + " is claiming expenses in the amount of $" + ExpenseComponent(expenses.childCare) +
+           " for Work Related Child Care, $" + ExpenseComponent(expenses.insurance) + " for Health Insurance, and $" +
+           ExpenseComponent(expenses.extraordinary) + afterExtraordinary + "totaling $" + expenses.total + ". ";
+}
 
 int SignOf(const QString& shown) {
     const std::optional<double> amount = CCur(shown);

@@ -31,6 +31,32 @@ struct PartyFigures {
 // letter: 'P' or 'D'.
 PartyFigures ReadPartyFigures(const CaptionOf& caption, QChar letter, const CalculationVariables& result);
 
+// A figure as the worksheet shows it, trimmed; one that the worksheet hides as a zero is told as
+// 0.00.
+QString ShownFigure(const CaptionOf& caption, const QString& label);
+
+// One parent's expenses as the worksheet shows them: child care, health insurance and
+// extraordinary expenses, and their total on the worksheet's total line ("5d" for lblP5d).
+struct ExpenseFigures {
+    QString childCare, insurance, extraordinary, total;
+};
+ExpenseFigures ReadExpenseFigures(const CaptionOf& caption, QChar letter, const QString& totalLine);
+
+// One parent's adjustments and order on the worksheets on which each parent owes the other, for
+// their adjustments line N (see AdjustedOrder): its expenses, its fair share (N+1), what it paid
+// beyond it (N+2), its adjusted obligation (N+3) and the order under it (N+4).
+struct AdjustedOrderFigures {
+    ExpenseFigures expenses;
+    QString fairShare, excess, obligation, order;
+};
+AdjustedOrderFigures ReadAdjustedOrderFigures(const CaptionOf& caption, QChar letter, int adjustmentsLine);
+
+// "<name> is claiming expenses in the amount of $… for Work Related Child Care, $… for Health
+// Insurance, and $…", `afterExtraordinary`, "totaling $…. ", a figure not above zero told as
+// 0.00; or, with no total above zero, that the parent claims none.
+QString ExpenseSentence(const QString& name, const ExpenseFigures& expenses,
+                        const QString& afterExtraordinary = " for extraordinary expenses, ");
+
 // The parties, the children, both incomes and, when above zero, the combined income, each
 // paragraph followed by a break; ages are counted on `today`. The defendant "pays" a
 // pre-existing payment where the plaintiff "receives a credit for" one.

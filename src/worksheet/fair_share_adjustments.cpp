@@ -1,15 +1,11 @@
 #include "worksheet/fair_share_adjustments.h"
 
 #include "worksheet/captions.h"
+#include "worksheet/expenses.h"
 
 #include <algorithm>
 
 namespace qvr {
-
-void ReadExpenses(const CaseRecord& record, WorksheetResult& r) {
-    ReadNumbers(record, {{"padja", &r.PLine5a}, {"padjb", &r.PLine5b}, {"padjc", &r.PLine5c},
-                         {"dadja", &r.DLine5a}, {"dadjb", &r.DLine5b}, {"dadjc", &r.DLine5c}});
-}
 
 FairShareAdjustments ComputeFairShareAdjustments(const WorksheetResult& r) {
     FairShareAdjustments a;
@@ -23,22 +19,15 @@ FairShareAdjustments ComputeFairShareAdjustments(const WorksheetResult& r) {
     return a;
 }
 
-void WriteFairShareCaptions(WorksheetResult& r, const FairShareAdjustments& a, const QString& totalLine,
-                            const QString& fairShareLine, const QString& excessLine) {
-    auto& c = r.captions;
-    c["lblPAdja"] = AmountCaption(r.PLine5a);
-    c["lblPAdjb"] = AmountCaption(r.PLine5b);
-    c["lblPAdjc"] = AmountCaption(r.PLine5c);
-    c["lblDAdja"] = AmountCaption(r.DLine5a);
-    c["lblDAdjb"] = AmountCaption(r.DLine5b);
-    c["lblDAdjc"] = AmountCaption(r.DLine5c);
-    c["lblP" + totalLine] = AmountCaption(a.PTotal);
-    c["lblD" + totalLine] = AmountCaption(a.DTotal);
-    c["lblC" + totalLine] = AmountCaption(a.CTotal);
-    c["lblP" + fairShareLine] = AmountCaption(a.PFairShare);
-    c["lblD" + fairShareLine] = AmountCaption(a.DFairShare);
-    c["lblP" + excessLine] = AmountCaption(a.PExcess);
-    c["lblD" + excessLine] = AmountCaption(a.DExcess);
+void WriteFairShareCaptions(WorksheetResult& r, const FairShareAdjustments& a, int adjustmentsLine) {
+    const QString total = QString::number(adjustmentsLine) + "d";
+    const QString fairShare = QString::number(adjustmentsLine + 1);
+    const QString excess = QString::number(adjustmentsLine + 2);
+    WriteExpenseCaptions(r);
+    WritePartyCaptions(r, total, AmountCaption, a.PTotal, a.DTotal);
+    r.captions["lblC" + total] = AmountCaption(a.CTotal);
+    WritePartyCaptions(r, fairShare, AmountCaption, a.PFairShare, a.DFairShare);
+    WritePartyCaptions(r, excess, AmountCaption, a.PExcess, a.DExcess);
 }
 
 }  // namespace qvr

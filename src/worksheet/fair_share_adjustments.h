@@ -1,8 +1,8 @@
 #pragma once
 // The adjustments of the worksheets on which each parent bears a fair share of the expenses that
-// both pay directly (shared and split custody): each parent's work-related child care, health
-// insurance and extraordinary expenses, their totals, each parent's fair share of the combined
-// total by its share of the income (line 3), and what each paid beyond its fair share.
+// both pay directly (shared and split custody): each parent's total of its expenses, each
+// parent's fair share of the combined total by its share of the income (line 3), and what each
+// paid beyond its fair share.
 
 #include "worksheet/worksheet_result.h"
 
@@ -14,17 +14,13 @@ struct FairShareAdjustments {
     double PExcess = 0, DExcess = 0;  // the total less the fair share, never below 0
 };
 
-// The expenses from the record (padja … dadjc) into the slots the expense editors start from
-// (PLine5a … PLine5c, DLine5a … DLine5c).
-void ReadExpenses(const CaseRecord& record, WorksheetResult& result);
-
 // From the expenses and the shares of line 3, as they stand (not rounded).
 FairShareAdjustments ComputeFairShareAdjustments(const WorksheetResult& result);
 
-// The captions of the expense cells (lblPAdja … lblDAdjc) and of the three lines after them,
-// named by the worksheet's line numbers: a total line "7d" writes lblP7d, lblD7d and lblC7d, a
-// fair-share line "8" lblP8 and lblD8, an excess line "9" lblP9 and lblD9.
-void WriteFairShareCaptions(WorksheetResult& result, const FairShareAdjustments& adjustments,
-                            const QString& totalLine, const QString& fairShareLine, const QString& excessLine);
+// The captions of the expense cells and of the three lines after them, named by the worksheet's
+// number of its adjustments line: for 7, the totals of line 7d (lblP7d, lblD7d, lblC7d), the fair
+// shares of line 8 (lblP8, lblD8) and the excess of line 9 (lblP9, lblD9), as the form's
+// FairShareLines(7) places them.
+void WriteFairShareCaptions(WorksheetResult& result, const FairShareAdjustments& adjustments, int adjustmentsLine);
 
 }  // namespace qvr

@@ -2,6 +2,9 @@
 
 #include "core/program_state.h"
 #include "core/values.h"
+#include "worksheet/captions.h"
+#include "worksheet/expenses.h"
+#include "worksheet/income_lines.h"
 
 namespace qvr {
 namespace {
@@ -68,6 +71,19 @@ void ReadHeading(const CaseRecord& record, WorksheetResult& result) {
     ReadChildren(record, result);
     ReadOverride(record, result);
     HideWarning(result);
+}
+
+void ReadRecordLines(const CaseRecord& record, WorksheetResult& result) {
+    result.MinimumOrder = "N";
+    result.ShadedAreaFlag = "N";
+    ReadHeading(record, result);
+    ReadIncomes(record, result);
+    ReadExpenses(record, result);
+}
+
+void FinishCaptions(WorksheetResult& result, const WorksheetSettings& settings, const CourtFormLayout& form) {
+    WriteIncomeCaptions(result);
+    if (settings.ShowZeros == "N") BlankZeroFigures(result, form);
 }
 
 void ShowWarning(WorksheetResult& result, const QString& text) {

@@ -6,6 +6,7 @@
 #include "core/calculation_variables.h"
 #include "dialogs/schedule_lookup.h"
 #include "worksheet/case_record.h"
+#include "worksheet/court_form_layout.h"
 
 #include <QString>
 #include <array>
@@ -38,6 +39,13 @@ struct WorksheetResult : CalculationVariables {
 // The check boxes, the case texts of the heading and foot, the children (and NumChildren), the
 // override with its button caption and notice, and the warning hidden.
 void ReadHeading(const CaseRecord& record, WorksheetResult& result);
+
+// What every worksheet reads alike before its own lines: the heading (ReadHeading), line 1 of both
+// parents and their expenses; neither a minimum order nor the shaded area yet.
+void ReadRecordLines(const CaseRecord& record, WorksheetResult& result);
+// What every worksheet shows alike once its own lines' captions are written: the captions of
+// lines 1 to 3 and, while zeros are hidden, every zero figure of its form blanked.
+void FinishCaptions(WorksheetResult& result, const WorksheetSettings& settings, const CourtFormLayout& form);
 
 void ShowWarning(WorksheetResult& result, const QString& text);
 void HideWarning(WorksheetResult& result);

@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "core/values.h"
 #include "worksheet/captions.h"
+#include "worksheet/expenses.h"
 #include "worksheet/income_lines.h"
 #include "worksheet_a/court_form_a.h"
 
@@ -27,11 +28,6 @@ void ReadCustody(const CaseRecord& record, WorksheetResult& r) {
                                          : "DEFENDANT HAS CUSTODY\r\nAND PLAINTIFF IS THE OBLIGOR";
     r.captions["lblPStatus"] = plaintiffHasCustody ? "CUSTODIAL PARENT" : "OBLIGOR";
     r.captions["lblDStatus"] = plaintiffHasCustody ? "OBLIGOR" : "CUSTODIAL PARENT";
-}
-
-void ReadAdjustments(const CaseRecord& record, WorksheetResult& r) {
-    ReadNumbers(record, {{"padja", &r.PLine5a}, {"padjb", &r.PLine5b}, {"padjc", &r.PLine5c},
-                         {"dadja", &r.DLine5a}, {"dadjb", &r.DLine5b}, {"dadjc", &r.DLine5c}});
 }
 
 void ApplyMinimumOrder(WorksheetResult& r, const WorksheetSettings& settings) {
@@ -114,13 +110,8 @@ void WriteLineCaptions(WorksheetResult& r) {
     const QString line9 = obligorLine9 > 0 ? AmountCaption(obligorLine9) : QString();
 
     c["lblC4"] = AmountCaption(r.CLine4);
-    c["lblPAdja"] = AmountCaption(r.PLine5a);
-    c["lblPAdjb"] = AmountCaption(r.PLine5b);
-    c["lblPAdjc"] = AmountCaption(r.PLine5c);
+    WriteExpenseCaptions(r);
     c["lblP5d"] = AmountCaption(plaintiffAdjustments);
-    c["lblDAdja"] = AmountCaption(r.DLine5a);
-    c["lblDAdjb"] = AmountCaption(r.DLine5b);
-    c["lblDAdjc"] = AmountCaption(r.DLine5c);
     c["lblD5d"] = AmountCaption(defendantAdjustments);
     c["lblC5d"] = AmountCaption(plaintiffAdjustments + defendantAdjustments);
     c["lblC6"] = AmountCaption(r.CLine6);
@@ -145,12 +136,8 @@ bool CheckShadedArea(double income, double children, const std::array<double, 6>
 
 WorksheetResult CalculateWorksheetA(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule) {
     WorksheetResult r;
-    r.ShadedAreaFlag = "N";
-    r.MinimumOrder = "N";
-    ReadHeading(record, r);
+    ReadRecordLines(record, r);
     ReadCustody(record, r);
-    ReadIncomes(record, r);
-    ReadAdjustments(record, r);
 
     CreditOtherChildren(r, r.Obligor[0], schedule);
     ComputeIncomeShares(r);
@@ -166,9 +153,8 @@ WorksheetResult CalculateWorksheetA(const CaseRecord& record, const WorksheetSet
         if (settings.RoundLines == "Y") RoundLines7To9(r);
     }
 
-    WriteIncomeCaptions(r);
     WriteLineCaptions(r);
-    if (settings.ShowZeros == "N") BlankZeroFigures(r, CourtFormA());
+    FinishCaptions(r, settings, CourtFormA());
     return r;
 }
 

@@ -5,12 +5,9 @@
 namespace qvr {
 namespace {
 
-const QString kNoExpenses =
-    " is not claiming any expenses for work related child care, health insurance, or extraordinary expenses. ";
-
 // One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and its own lines.
 struct Party : PartyFigures {
-    QString childCare, insurance, extraordinary, adjustments;
+    ExpenseFigures expenses;
     QString obligation, order;
 };
 
@@ -18,10 +15,7 @@ Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariabl
     const auto shown = [&](const QString& line) { return caption(QString("lbl") + letter + line).trimmed(); };
     Party party;
     static_cast<PartyFigures&>(party) = ReadPartyFigures(caption, letter, result);
-    party.childCare = shown("Adja");
-    party.insurance = shown("Adjb");
-    party.extraordinary = shown("Adjc");
-    party.adjustments = shown("5d");
+    party.expenses = ReadExpenseFigures(caption, letter, "5d");
     party.obligation = shown("7");
     party.order = shown("9");
     return party;
@@ -65,20 +59,6 @@ QString ShadedAreaEnding(const Party& obligor) {
            "then the Recommended Child Support (Line 9) is " + line9 + " per month.";
 }
 
-QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
-
-// The three expenses and their total; `afterExtraordinary` ends the piece after the third.
-QString ClaimedExpenses(const Party& party, const QString& afterExtraordinary) {
-    return " is claiming expenses in the amount of $" + ExpenseComponent(party.childCare) +
-           " for Work Related Child Care, $" + ExpenseComponent(party.insurance) + " for Health Insurance, and $" +
-           ExpenseComponent(party.extraordinary) + afterExtraordinary + "totaling $" + party.adjustments;
-}
-
-QString ExpenseSentence(const Party& party, const QString& afterExtraordinary) {
-    if (SignOf(party.adjustments) <= 0) return party.name + kNoExpenses;
-    return party.name + ClaimedExpenses(party, afterExtraordinary) + ". ";
-}
-
 QString BasicObligation(const CaptionOf& caption) {
     return "The BASIC child support obligation is determined using the NC Schedule of Basic Support "
            "Obligations. For combined monthly adjusted gross income amounts falling between amounts shown in the schedule, the BASIC child "
@@ -89,8 +69,8 @@ QString BasicObligation(const CaptionOf& caption) {
 
 QString Expenses(const Party& plaintiff, const Party& defendant) {
     return "Included in this calculation for child support are expenses paid directly by each parent. " +
-           ExpenseSentence(plaintiff, " for extraordinary expenses, ") +
-           ExpenseSentence(defendant, " for extraordinary expenses. ") + kParagraphBreak;
+           ExpenseSentence(plaintiff.name, plaintiff.expenses) +
+           ExpenseSentence(defendant.name, defendant.expenses, " for extraordinary expenses. ") + kParagraphBreak;
 }
 
 QString SharesAndTotal(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
@@ -103,7 +83,7 @@ QString SharesAndTotal(const CaptionOf& caption, const Party& plaintiff, const P
                    "%. After applying these percentages to the TOTAL child support obligation of $" + total + ", " +
                    plaintiff.name + " is reponsible for $" + plaintiff.obligation + " per month, and " +
                    defendant.name + " is responsibile for $" + defendant.obligation + " per month.";
-    if (SignOf(plaintiff.adjustments) > 0 || SignOf(defendant.adjustments) > 0)
+    if (SignOf(plaintiff.expenses.total) > 0 || SignOf(defendant.expenses.total) > 0)
         text += "The combined expenses for both parties is $" + caption("lblC5d").trimmed() +
                 ". This amount is added to the BASIC child support obligation of $" + caption("lblC4").trimmed() +
                 ", resulting in the TOTAL child support obligation amount of $" + total + ". ";
@@ -114,16 +94,16 @@ QString SharesAndTotal(const CaptionOf& caption, const Party& plaintiff, const P
 }
 
 QString CreditAndOrder(const Party& obligor, const Party& custodian) {
-    QString text = "Based on the " + custodian.role + " being the custodial parent, the " + obligor.role +
-                   " is entitled to receive credit for the expense adjustments paid out of pocket on behalf of the "
-                   "children. As previously mentioned, " +
-                   obligor.name;
-    if (SignOf(obligor.adjustments) > 0)
-        return text + ClaimedExpenses(obligor, " for extraordinary expenses, ") + ". This credit amount reduces the " +
-               obligor.role + "'s child support obligation, resulting in a recommended child support order for " +
-               obligor.name + " in the amount of $" + obligor.order + " per month.";
-    return text + kNoExpenses + "Therefore, the recommended child support order for " + obligor.name + " is $" +
-           obligor.order + " per month.";
+    const QString text = "Based on the " + custodian.role + " being the custodial parent, the " + obligor.role +
+                         " is entitled to receive credit for the expense adjustments paid out of pocket on behalf of "
+                         "the children. As previously mentioned, " +
+                         ExpenseSentence(obligor.name, obligor.expenses);
+    if (SignOf(obligor.expenses.total) > 0)
+        return text + "This credit amount reduces the " + obligor.role +
+               "'s child support obligation, resulting in a recommended child support order for " + obligor.name +
+               " in the amount of $" + obligor.order + " per month.";
+    return text + "Therefore, the recommended child support order for " + obligor.name + " is $" + obligor.order +
+           " per month.";
 }
 
 QString FullCalculationEnding(const CaptionOf& caption, const Party& plaintiff, const Party& defendant,

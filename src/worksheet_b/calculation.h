@@ -4,6 +4,7 @@
 // worksheet window shows. Needs no window and no database: it takes the record's columns, the
 // run settings and the schedule.
 
+#include "worksheet/smaller_from_larger.h"
 #include "worksheet/worksheet_result.h"
 
 #include <array>
@@ -14,17 +15,13 @@ namespace qvr {
 // The lines of worksheet B that the shared calculation variables have no slot for. Lines 1 to 4
 // and 7 to 9 of the plaintiff and defendant stand in the shared slots of the same names
 // (PLine7 is the plaintiff's overnights, PLine8 its share of them, PLine9 its obligation for the
-// time with the other parent); the adjustments of lines 10a to 10d stand in the expense slots
-// PLine5a to PLine5d and DLine5a to DLine5d, which the expense editors start from.
+// time with the other parent); the expenses of lines 10a to 10c stand in the expense slots
+// PLine5a to PLine5c and DLine5a to DLine5c, which the expense editors start from.
 struct SharedCustodyLines {
     double CLine5 = 0;                // line 4 times 1.5
     double PLine6 = 0, DLine6 = 0;    // each parent's portion of line 5
     double CLine7 = 0;                // 365 nights for each counted child
-    double CLine10d = 0;              // both parents' adjustments
-    double PLine11 = 0, DLine11 = 0;  // fair share of the adjustments
-    double PLine12 = 0, DLine12 = 0;  // adjustments paid beyond the fair share
-    double PLine13 = 0, DLine13 = 0;  // adjusted obligation
-    double PLine14 = 0, DLine14 = 0;  // recommended order, under the larger line 13; 0 under the other
+    AdjustedOrder adjusted;           // lines 10d to 14
     // Nights with the plaintiff of each child row that counts (its stored name is not empty);
     // nullopt for a row that does not count.
     std::array<std::optional<double>, 6> ChildNights{};

@@ -1,36 +1,21 @@
 #include "worksheet_b/explanation_b.h"
 
 #include "core/values.h"
+#include "worksheet/captions.h"
 
 namespace qvr {
 namespace {
 
-// One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and its own lines.
-struct Party : PartyFigures {
+// One parent's figures as the worksheet shows them: lines 1 to 3, 10a to 14 and its own lines 6 to 9.
+struct Party : PartyFigures, AdjustedOrderFigures {
     QString portion, nights, nightsShare, timeWithOther;
-    QString childCare, insurance, extraordinary, adjustments, fairShare, excess, adjusted13, order;
 };
 
 Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariables& result) {
-    const auto shown = [&](const QString& line) { return caption(QString("lbl") + letter + line).trimmed(); };
-    Party party;
-    static_cast<PartyFigures&>(party) = ReadPartyFigures(caption, letter, result);
-    party.portion = shown("6");
-    party.nights = shown("7");
-    party.nightsShare = shown("8");
-    party.timeWithOther = shown("9");
-    party.childCare = shown("Adja");
-    party.insurance = shown("Adjb");
-    party.extraordinary = shown("Adjc");
-    party.adjustments = shown("10d");
-    party.fairShare = shown("11");
-    party.excess = shown("12");
-    party.adjusted13 = shown("13");
-    party.order = shown("14");
-    return party;
+    const auto shown = [&](const char* line) { return ShownFigure(caption, QString("lbl") + letter + line); };
+    return {ReadPartyFigures(caption, letter, result), ReadAdjustedOrderFigures(caption, letter, 10), shown("6"),
+            shown("7"), shown("8"), shown("9")};
 }
-
-QString Nights(double nights) { return Format(nights, "##0"); }
 
 QString ChildName(const CaptionOf& caption, int row) {
     const QString name = caption(QString("lblChild%1Name").arg(row)).trimmed();
@@ -38,19 +23,19 @@ QString ChildName(const CaptionOf& caption, int row) {
 }
 
 QString BasicObligation(const CaptionOf& caption, const WorksheetResultB& result) {
-    const QString line4 = caption("lblC4").trimmed();
+    const QString line4 = ShownFigure(caption, "lblC4");
     const QString source =
         result.OverrideFlag == "Y"
             ? "The BASIC child support obligation (line 4) is not taken from the NC Schedule of Basic Support "
               "Obligations: it is the override amount of $" + line4 + " entered for this case. "
             : "The BASIC child support obligation is determined using the NC Schedule of Basic Support Obligations. "
-              "Based on the combined adjusted gross income amount of $" + caption("lblC2").trimmed() + " and " +
+              "Based on the combined adjusted gross income amount of $" + ShownFigure(caption, "lblC2") + " and " +
                   QString::number(result.NumChildren) + (result.NumChildren == 1 ? " child" : " children") +
                   ", the BASIC child support obligation amount (line 4) is $" + line4 + ". ";
     return source +
            "When the children live with each parent for part of the year, both households bear costs for them, so "
            "the BASIC obligation is multiplied by 1.5, giving a shared custody basic obligation (line 5) of $" +
-           caption("lblC5").trimmed() + "." + kParagraphBreak;
+           ShownFigure(caption, "lblC5") + "." + kParagraphBreak;
 }
 
 QString Portions(const Party& plaintiff, const Party& defendant) {
@@ -65,8 +50,8 @@ QString ChildNightsList(const CaptionOf& caption, const WorksheetResultB& result
     for (int row = 1; row <= 6; ++row) {
         const std::optional<double> nights = result.ChildNights[row - 1];
         if (!nights) continue;
-        children << ChildName(caption, row) + " spends " + Nights(*nights) + " with " + plaintiff.name + " and " +
-                        Nights(kNightsInYear - *nights) + " with " + defendant.name;
+        children << ChildName(caption, row) + " spends " + WholeCaption(*nights) + " with " + plaintiff.name + " and " +
+                        WholeCaption(kNightsInYear - *nights) + " with " + defendant.name;
     }
     return children.join("; ");
 }
@@ -78,7 +63,7 @@ QString Overnights(const CaptionOf& caption, const WorksheetResultB& result, con
                kParagraphBreak;
     return "Of the 365 overnights in a year, " + ChildNightsList(caption, result, plaintiff, defendant) +
            ". Together that is " + plaintiff.nights + " overnights with " + plaintiff.name + " and " +
-           defendant.nights + " with " + defendant.name + " out of " + caption("lblTotalOvernights").trimmed() +
+           defendant.nights + " with " + defendant.name + " out of " + ShownFigure(caption, "lblTotalOvernights") +
            ", so the children are with " + plaintiff.name + " " + plaintiff.nightsShare + "% of the time and with " +
            defendant.name + " " + defendant.nightsShare + "% of the time (line 8)." + kParagraphBreak;
 }
@@ -91,26 +76,14 @@ QString TimeWithOtherParent(const Party& plaintiff, const Party& defendant) {
            defendant.timeWithOther + " (line 9)." + kParagraphBreak;
 }
 
-QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
-
-QString ExpenseSentence(const Party& party) {
-    if (SignOf(party.adjustments) <= 0)
-        return party.name +
-               " is not claiming any expenses for work related child care, health insurance, or extraordinary "
-               "expenses. ";
-    return party.name + " is claiming expenses in the amount of $" + ExpenseComponent(party.childCare) +
-           " for Work Related Child Care, $" + ExpenseComponent(party.insurance) + " for Health Insurance, and $" +
-           ExpenseComponent(party.extraordinary) + " for extraordinary expenses, totaling $" + party.adjustments +
-           ". ";
-}
-
 QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
-    const QString combined = caption("lblC10d").trimmed();
+    const QString combined = ShownFigure(caption, "lblC10d");
     if (SignOf(combined) <= 0)
         return "Neither parent is claiming any expenses for work related child care, health insurance, or "
                "extraordinary expenses, so no adjustments are made." + kParagraphBreak;
-    return "Included in this calculation are expenses paid directly by each parent. " + ExpenseSentence(plaintiff) +
-           ExpenseSentence(defendant) + "Each parent's fair share of the combined expenses of $" + combined +
+    return "Included in this calculation are expenses paid directly by each parent. " +
+           ExpenseSentence(plaintiff.name, plaintiff.expenses) + ExpenseSentence(defendant.name, defendant.expenses) +
+           "Each parent's fair share of the combined expenses of $" + combined +
            " follows their share of the combined income: $" + plaintiff.fairShare + " for " + plaintiff.name +
            " and $" + defendant.fairShare + " for " + defendant.name + " (line 11). What a parent pays beyond its "
            "fair share is credited to it: $" + plaintiff.excess + " for " + plaintiff.name + " and $" +
@@ -119,7 +92,7 @@ QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Part
 
 QString Order(const WorksheetResultB& result, const Party& plaintiff, const Party& defendant) {
     const QString adjusted = "After these credits, " + plaintiff.name + "'s adjusted support obligation is $" +
-                             plaintiff.adjusted13 + " and " + defendant.name + "'s is $" + defendant.adjusted13 +
+                             plaintiff.obligation + " and " + defendant.name + "'s is $" + defendant.obligation +
                              " (line 13). ";
     if (result.Obligor != "P" && result.Obligor != "D")
         return adjusted + "Since the two amounts are equal, they cancel out: no child support order is recommended "

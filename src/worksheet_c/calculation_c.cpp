@@ -37,59 +37,34 @@ void DivideBasicObligation(WorksheetCResult& r) {
     c.DLine6b = c.PLine5c * r.DLine3 / 100;
 }
 
-void ComputeOrder(WorksheetCResult& r, const WorksheetSettings& settings) {
-    SplitCustodyLines& c = r.lines;
-    c.adjustments = ComputeFairShareAdjustments(r);
-    c.PLine10 = c.PLine6a - c.adjustments.PExcess;
-    c.DLine10 = c.DLine6b - c.adjustments.DExcess;
-    if (settings.RoundLines == "Y") {
-        c.PLine10 = Round(c.PLine10);
-        c.DLine10 = Round(c.DLine10);
-    }
-    c.line11 = SubtractSmallerFromLarger(c.PLine10, c.DLine10);
-    r.Obligor = c.line11.obligor;
-}
-
 void WriteLineCaptions(WorksheetCResult& r) {
     const SplitCustodyLines& c = r.lines;
-    auto& captions = r.captions;
-    captions["lblC4"] = AmountCaption(r.CLine4);
-    captions["lblP5a"] = WholeCaption(c.PLine5a);
-    captions["lblD5a"] = WholeCaption(c.DLine5a);
-    captions["lblC5a"] = WholeCaption(c.CLine5a);
-    captions["lblP5b"] = ShareCaption(c.PLine5b);
-    captions["lblD5b"] = ShareCaption(c.DLine5b);
-    captions["lblP5c"] = AmountCaption(c.PLine5c);
-    captions["lblD5c"] = AmountCaption(c.DLine5c);
-    captions["lblP6a"] = AmountCaption(c.PLine6a);
-    captions["lblD6b"] = AmountCaption(c.DLine6b);
-    WriteFairShareCaptions(r, c.adjustments, "7d", "8", "9");
-    captions["lblP10"] = AmountCaption(c.PLine10);
-    captions["lblD10"] = AmountCaption(c.DLine10);
-    WriteOrderCaptions(r, c.line11, "11");
+    r.captions["lblC4"] = AmountCaption(r.CLine4);
+    r.captions["lblC5a"] = WholeCaption(c.CLine5a);
+    WritePartyCaptions(r, "5a", WholeCaption, c.PLine5a, c.DLine5a);
+    WritePartyCaptions(r, "5b", ShareCaption, c.PLine5b, c.DLine5b);
+    WritePartyCaptions(r, "5c", AmountCaption, c.PLine5c, c.DLine5c);
+    r.captions["lblP6a"] = AmountCaption(c.PLine6a);
+    r.captions["lblD6b"] = AmountCaption(c.DLine6b);
+    WriteAdjustedOrderCaptions(r, c.adjusted, 7);
 }
 
 }  // namespace
 
 WorksheetCResult CalculateWorksheetC(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule) {
     WorksheetCResult r;
-    r.MinimumOrder = "N";
-    r.ShadedAreaFlag = "N";
-    ReadHeading(record, r);
+    ReadRecordLines(record, r);
     ReadHouseholds(record, r);
-    ReadIncomes(record, r);
-    ReadExpenses(record, r);
 
     ComputeIncomeShares(r);
     ComputeBasicObligation(r, schedule, r.lines.CLine5a);
     DivideBasicObligation(r);
-    ComputeOrder(r, settings);
+    r.lines.adjusted = ComputeAdjustedOrder(r, r.lines.PLine6a, r.lines.DLine6b, settings.RoundLines == "Y");
+
+    WriteLineCaptions(r);
     if (settings.ShowWarnings == "Y" && (r.lines.PLine5a == 0 || r.lines.DLine5a == 0))
         ShowWarning(r, kNoSplitWarning);
-
-    WriteIncomeCaptions(r);
-    WriteLineCaptions(r);
-    if (settings.ShowZeros == "N") BlankZeroFigures(r, CourtFormC());
+    FinishCaptions(r, settings, CourtFormC());
     return r;
 }
 

@@ -4,7 +4,6 @@
 // the children living with the other, the adjustments, and the recommended order, with every
 // caption and check-box value that the worksheet window shows. Needs no window and no database.
 
-#include "worksheet/fair_share_adjustments.h"
 #include "worksheet/smaller_from_larger.h"
 #include "worksheet/worksheet_result.h"
 
@@ -18,9 +17,7 @@ struct SplitCustodyLines {
     double PLine5c = 0, DLine5c = 0;               // each household's part of line 4
     double PLine6a = 0;  // the plaintiff's support for the children living with the defendant
     double DLine6b = 0;  // the defendant's support for the children living with the plaintiff
-    FairShareAdjustments adjustments;              // lines 7d, 8 and 9
-    double PLine10 = 0, DLine10 = 0;               // each parent's adjusted support obligation
-    RecommendedOrder line11;
+    AdjustedOrder adjusted;                        // lines 7d to 11
 };
 
 struct WorksheetCResult : WorksheetResult {

@@ -7,41 +7,16 @@
 namespace qvr {
 namespace {
 
-const QString kNoExpenses =
-    " is not claiming any expenses for work related child care, health insurance, or extraordinary expenses. ";
-
-// One parent's figures as the worksheet shows them, trimmed: lines 1 to 3 and worksheet C's own.
-struct Party : PartyFigures {
+// One parent's figures as the worksheet shows them: lines 1 to 3, 7a to 11 and worksheet C's own.
+struct Party : PartyFigures, AdjustedOrderFigures {
     QChar letter;
     QString children, childShare, portion, support;  // lines 5a, 5b, 5c, and 6a or 6b
-    QString childCare, insurance, extraordinary, adjustments, fairShare, excess;
-    QString adjusted10, order;
 };
 
-// A figure as the worksheet shows it; one that the worksheet hides as a zero is told as 0.00.
-QString Figure(const CaptionOf& caption, const QString& label) {
-    const QString shown = caption(label).trimmed();
-    return shown.isEmpty() ? "0.00" : shown;
-}
-
 Party ReadParty(const CaptionOf& caption, QChar letter, const CalculationVariables& result) {
-    const auto shown = [&](const QString& line) { return Figure(caption, QString("lbl") + letter + line); };
-    Party party;
-    static_cast<PartyFigures&>(party) = ReadPartyFigures(caption, letter, result);
-    party.letter = letter;
-    party.children = shown("5a");
-    party.childShare = shown("5b");
-    party.portion = shown("5c");
-    party.support = shown(letter == 'P' ? "6a" : "6b");
-    party.childCare = shown("Adja");
-    party.insurance = shown("Adjb");
-    party.extraordinary = shown("Adjc");
-    party.adjustments = shown("7d");
-    party.fairShare = shown("8");
-    party.excess = shown("9");
-    party.adjusted10 = shown("10");
-    party.order = shown("11");
-    return party;
+    const auto shown = [&](const char* line) { return ShownFigure(caption, QString("lbl") + letter + line); };
+    return {ReadPartyFigures(caption, letter, result), ReadAdjustedOrderFigures(caption, letter, 7), letter,
+            shown("5a"), shown("5b"), shown("5c"), shown(letter == 'P' ? "6a" : "6b")};
 }
 
 // The names of the children living with a parent, as the children table shows them.
@@ -77,7 +52,8 @@ QString Households(const CaptionOf& caption, const CalculationVariables& result,
 QString BasicObligation(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
     return "The BASIC child support obligation for all of the children together is determined using the NC "
            "Schedule of Basic Support Obligations. Based on the combined adjusted gross income amount of $" +
-           Figure(caption, "lblC2") + ", the BASIC child support obligation amount is $" + Figure(caption, "lblC4") +
+           ShownFigure(caption, "lblC2") + ", the BASIC child support obligation amount is $" +
+           ShownFigure(caption, "lblC4") +
            ". It is divided between the two households by their shares of the children: $" + plaintiff.portion +
            " for the children living with " + plaintiff.name + " and $" + defendant.portion +
            " for the children living with " + defendant.name + "." + kParagraphBreak;
@@ -94,20 +70,10 @@ QString SupportForTheOtherHousehold(const Party& plaintiff, const Party& defenda
            SupportOfOne(plaintiff, defendant) + SupportOfOne(defendant, plaintiff) + kParagraphBreak;
 }
 
-QString ExpenseComponent(const QString& shown) { return SignOf(shown) > 0 ? shown : "0.00"; }
-
-QString ExpenseSentence(const Party& party) {
-    if (SignOf(party.adjustments) <= 0) return party.name + kNoExpenses;
-    return party.name + " is claiming expenses in the amount of $" + ExpenseComponent(party.childCare) +
-           " for Work Related Child Care, $" + ExpenseComponent(party.insurance) + " for Health Insurance, and $" +
-           ExpenseComponent(party.extraordinary) + " for extraordinary expenses, totaling $" + party.adjustments +
-           ". ";
-}
-
 QString AdjustedObligations(const Party& plaintiff, const Party& defendant) {
     QString text = "This leaves " + plaintiff.name + " with an adjusted support obligation (line 10) of $" +
-                   plaintiff.adjusted10 + " and " + defendant.name + " with one of $" + defendant.adjusted10 + ".";
-    if (SignOf(plaintiff.adjusted10) < 0 || SignOf(defendant.adjusted10) < 0)
+                   plaintiff.obligation + " and " + defendant.name + " with one of $" + defendant.obligation + ".";
+    if (SignOf(plaintiff.obligation) < 0 || SignOf(defendant.obligation) < 0)
         text += " An adjusted support obligation below zero means that the parent paid more in expenses beyond his "
                 "or her fair share than he or she owes for the other household, and the difference adds to the "
                 "other parent's order.";
@@ -116,8 +82,9 @@ QString AdjustedObligations(const Party& plaintiff, const Party& defendant) {
 
 QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
     QString text = "Included in this calculation for child support are expenses paid directly by each parent. " +
-                   ExpenseSentence(plaintiff) + ExpenseSentence(defendant) + kParagraphBreak;
-    const QString combined = Figure(caption, "lblC7d");
+                   ExpenseSentence(plaintiff.name, plaintiff.expenses) +
+                   ExpenseSentence(defendant.name, defendant.expenses) + kParagraphBreak;
+    const QString combined = ShownFigure(caption, "lblC7d");
     if (SignOf(combined) > 0)
         text += "The combined expenses of $" + combined +
                 " are shared in proportion to income: " + plaintiff.name + "'s fair share is $" +

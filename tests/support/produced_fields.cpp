@@ -1,7 +1,9 @@
 #include "support/produced_fields.h"
 
+#include <QFile>
 #include <poppler-form.h>
 #include <poppler-qt6.h>
+#include <qpdf/QPDF.hh>
 
 namespace qvr::test {
 
@@ -16,6 +18,21 @@ std::map<QString, QString> ReadFields(const QString& hostPath) {
             fields[field->fullyQualifiedName()] = button->state() ? "Yes" : "No";
     }
     return fields;
+}
+
+std::vector<ListedField> FieldsInDocumentOrder(const QString& hostPath) {
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(hostPath).constData());
+    QPDFObjectHandle fields = pdf.getRoot().getKey("/AcroForm").getKey("/Fields");
+    std::vector<ListedField> listed;
+    for (int i = 0; i < fields.getArrayNItems(); ++i) {
+        QPDFObjectHandle field = fields.getArrayItem(i);
+        QPDFObjectHandle quadding = field.getKey("/Q");
+        listed.push_back({QString::fromStdString(field.getKey("/T").getUTF8Value()),
+                          field.getKey("/FT").getName() == "/Btn",
+                          quadding.isInteger() && quadding.getIntValue() == 2});
+    }
+    return listed;
 }
 
 }  // namespace qvr::test

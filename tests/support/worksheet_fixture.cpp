@@ -2,8 +2,13 @@
 
 #include "core/program_state.h"
 #include "core/values.h"
+#include "platform/desktop.h"
+#include "platform/shell.h"
+#include "support/produced_fields.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +88,10 @@ void WorksheetTest::Store(const QString& column, const QString& value, const QSt
     }));
 }
 
+void WorksheetTest::Store(const std::vector<std::pair<QString, QString>>& columns) {
+    for (const auto& [column, value] : columns) Store(column, value);
+}
+
 std::map<QString, Value> WorksheetTest::Record(const QString& caseId) {
     std::map<QString, Value> columns;
     OnCase(caseId, [&](Recordset& record) {
@@ -122,6 +131,43 @@ void WorksheetTest::ClickOn(const QString& control) {
     ModalAnswerer none;
     ClickOn(control, none);
     EXPECT_EQ(none.Answered(), 0);
+}
+
+void WorksheetTest::ExpectEveryValueFits(const CourtFormLayout& form) const {
+    for (const FormBlank& blank : form.blanks) {
+        if (!blank.IsCell()) continue;
+        const QLabel* cell = Cell(blank.label);
+        EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->text()), cell->contentsRect().width())
+            << blank.label.toStdString();
+    }
+    const QLabel* warning = Cell("lblWarning");
+    if (warning->isVisibleTo(Window())) {
+        EXPECT_LE(warning->heightForWidth(warning->width()), warning->height());
+    }
+}
+
+std::map<QString, QString> WorksheetTest::ProduceAndReadBack() {
+    QStringList opened;
+    SetOpenDocumentHandler([&](const QString& path) {
+        opened << path;
+        return true;
+    });
+    ModalAnswerer answerer;
+    answerer.Click("Produce Form Now");
+    Choose("menuProduce");
+    InstallDesktopPlatform();
+    EXPECT_EQ(opened, QStringList{"\\QVRForms\\QVRPDF.PDF"});
+    return ReadFields(driveC + "/QVRForms/QVRPDF.PDF");
+}
+
+void WorksheetTest::SavePictures(const QString& name) {
+    const QString folder = qEnvironmentVariable("QVR_SHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    EXPECT_TRUE(Window()->grab().save(folder + "/" + name + ".png"));
+    ProduceAndReadBack();
+    QFile::remove(folder + "/" + name + ".pdf");
+    EXPECT_TRUE(QFile::copy(driveC + "/QVRForms/QVRPDF.PDF", folder + "/" + name + ".pdf"));
 }
 
 bool WorksheetTest::CaseLibraryShown() {

@@ -6,10 +6,12 @@
 #include "support/frame_fixture.h"
 #include "support/dialog_driver.h"
 #include "platform/database.h"
+#include "worksheet/court_form_layout.h"
 #include "worksheet_a/windows/form_a.h"
 
 #include <QString>
 #include <map>
+#include <vector>
 
 class QLabel;
 
@@ -31,6 +33,7 @@ protected:
     // A column of a stored case as text (Null as "<Null>"); the current case by default.
     static QString Stored(const QString& column, const QString& caseId = {});
     static void Store(const QString& column, const QString& value, const QString& caseId = {});
+    static void Store(const std::vector<std::pair<QString, QString>>& columns);
     static std::map<QString, Value> Record(const QString& caseId);
     // From now on the cases table refuses every change of a record, as one held elsewhere does.
     static void RefuseCaseWrites();
@@ -43,6 +46,15 @@ protected:
     void ClickOn(const QString& control);
     // Waits for the deferred switch of a window whose case is gone.
     static bool CaseLibraryShown();
+
+    // Every cell of the window's form, and the warning when it shows, holds its text in its place.
+    void ExpectEveryValueFits(const CourtFormLayout& form) const;
+    // The court form produced through the "Produce" menu, its confirmation answered and no viewer
+    // started, read back field by field.
+    std::map<QString, QString> ProduceAndReadBack();
+    // With QVR_SHOTS naming a folder, pictures to look at there: the window as <name>.png and its
+    // produced form as <name>.pdf.
+    void SavePictures(const QString& name);
 
     // Editors driven through their dialogs.
     void EnterIncome(const QString& label, const QString& typed);

@@ -183,5 +183,17 @@ TEST_F(ExplanationSentencesTest, DefendantPaysAPreexistingPaymentAndUsesItsOwnLi
               "A monthly income amount has not yet been entered for the Defendant.");
 }
 
+// Shared and split custody tell the lines after their adjustments line alike; a figure hidden as
+// a zero is told as 0.00.
+TEST(AdjustedOrderFigures, AreReadFromTheLinesAfterTheAdjustmentsLine) {
+    const Captions shown{{"lblDAdja", "100.00 "}, {"lblD7d", "100.00 "}, {"lblD8", "64.29 "},
+                         {"lblD9", ""},          {"lblD10", "-5.50 "}, {"lblD11", "12.00 "}};
+    const AdjustedOrderFigures d = ReadAdjustedOrderFigures(
+        [&shown](const QString& label) { return shown.count(label) ? shown.at(label) : QString(); }, 'D', 7);
+    EXPECT_EQ(QStringList({d.expenses.childCare, d.expenses.insurance, d.expenses.total, d.fairShare, d.excess,
+                           d.obligation, d.order}),
+              QStringList({"100.00", "0.00", "100.00", "64.29", "0.00", "-5.50", "12.00"}));
+}
+
 }  // namespace
 }  // namespace qvr

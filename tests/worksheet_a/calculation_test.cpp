@@ -3,12 +3,11 @@
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "support/temp_drive.h"
-#include "support/print_qstring.h"
+#include "support/worksheet_calculation.h"
 
 #include <gtest/gtest.h>
 
-
-namespace qvr {
+namespace qvr::test {
 namespace {
 
 // A schedule on which every lookup is easy to do by hand: rows every 50 dollars from 0 to 20000,
@@ -23,19 +22,9 @@ Schedule LinearSchedule() {
     return Schedule(std::move(rows));
 }
 
-WorksheetSettings Settings(const QString& showZeros = "Y", const QString& roundLines = "N",
-                            const QString& showWarnings = "Y") {
-    return {showWarnings, showZeros, roundLines, {1500, 1850, 2200, 2400, 2700, 3000}};
-}
-
 // Plaintiff 4000, defendant 3000, two named children, the plaintiff has custody.
 CaseRecord BaseRecord() {
     return {{"child1name", "Ann"}, {"child2name", "Bo"}, {"pinc", "4000"}, {"dinc", "3000"}};
-}
-
-CaseRecord With(CaseRecord record, std::initializer_list<std::pair<const char*, const char*>> columns) {
-    for (const auto& [column, text] : columns) record[column] = text;
-    return record;
 }
 
 WorksheetResult Calculate(const CaseRecord& record, const WorksheetSettings& settings = Settings()) {
@@ -531,4 +520,4 @@ TEST_F(ShippedScheduleTest, PlaintiffObligorWithOtherChildrenAndAdjustments) {
 }
 
 }  // namespace
-}  // namespace qvr
+}  // namespace qvr::test

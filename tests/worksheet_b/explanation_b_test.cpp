@@ -1,52 +1,22 @@
 #include "worksheet_b/explanation_b.h"
 
-#include "support/print_qstring.h"
+#include "support/worksheet_calculation.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
-namespace qvr {
+namespace qvr::test {
 namespace {
 
-const QDate kToday(2024, 3, 15);
-const QString kBreak = "\r\n\r\n";
-
-// A schedule of two rows that gives 1,076.00 for one child and 1,614.00 for two at a combined
-// 7,000 (the shipped schedule's figures there).
-Schedule TwoRows() {
-    return Schedule({{6950, {1073, 1610, 1918, 2142, 2356, 2561}}, {7000, {1076, 1614, 1920, 2145, 2360, 2565}}});
-}
-
-using Columns = std::vector<std::pair<QString, QString>>;
-
 // Incomes 3,000 and 4,000; the plaintiff pays 300 child care, the defendant 150 insurance.
-Columns Parties() {
+CaseRecord Parties() {
     return {{"name1name", "Jane Roe"}, {"name2name", "John Doe"}, {"pinc", "3000"}, {"dinc", "4000"},
             {"padja", "300"},          {"dadjb", "150"}};
 }
 
-Columns With(Columns columns, const Columns& more) {
-    columns.insert(columns.end(), more.begin(), more.end());
-    return columns;
-}
+QString Explain(const CaseRecord& record) { return ExplanationOf(CalculateWorksheetB, ExplanationTextB, record); }
 
-// The explanation of the worksheet calculated from these columns, read from its captions.
-QString Explain(const Columns& columns, const QString& showZeros = "Y") {
-    CaseRecord record;
-    for (const auto& [column, text] : columns) record[column] = text;
-    Schedule schedule = TwoRows();
-    const WorksheetResultB result =
-        CalculateWorksheetB(record, {"Y", showZeros, "N", {1500, 1850, 2200, 2400, 2700, 3000}}, schedule);
-    const auto caption = [&](const QString& label) {
-        const auto found = result.captions.find(label);
-        return found == result.captions.end() ? QString() : found->second;
-    };
-    return ExplanationTextB(caption, result, kToday);
-}
-
-QStringList Paragraphs(const Columns& columns, const QString& showZeros = "Y") {
-    return Explain(columns, showZeros).split(kBreak);
-}
+QStringList Paragraphs(const CaseRecord& record) { return Explain(record).split(kParagraphBreak); }
 
 TEST(ExplanationB, TellsEveryStepOfASharedCustodyCase) {
     const QStringList p = Paragraphs(
@@ -113,4 +83,4 @@ TEST(ExplanationB, TellsTheOverrideInsteadOfTheSchedule) {
 }
 
 }  // namespace
-}  // namespace qvr
+}  // namespace qvr::test

@@ -1,7 +1,6 @@
 // The entry editors of every worksheet: each asks for one entry of the current case, writes it to
 // the case record at once and, but for the plain text cells, computes the worksheet again. The
-// cells and columns are the same on every worksheet but for the expense cells, which each
-// worksheet names in its description.
+// cells and columns are the same on every worksheet.
 
 #include "core/values.h"
 #include "dialogs/windows/amount_dialogs.h"
@@ -48,12 +47,6 @@ struct WorksheetWindow::PartyEntry {
 
 namespace {
 
-template <typename Dialog>
-void ShowModal() {
-    Dialog dialog;
-    dialog.exec();
-}
-
 using Text = WorksheetWindow::TextEntry;
 using Amount = WorksheetWindow::AmountEntry;
 
@@ -82,19 +75,20 @@ const Amount kPreExisting[] = {
      "Enter DEFENDANT'S pre-existing child support payments in the space below.", "dpre", ShowModal<GetPreEx>},
 };
 
-// In the order of a description's expense cells; each worksheet gives the label.
+// Child care, health insurance and extraordinary expenses: the same cells on every worksheet,
+// whatever line numbers its form gives them.
 const Amount kExpenses[] = {
-    {nullptr, "Plaintiff's Work Related Child Care",
+    {"lblPAdja", "Plaintiff's Work Related Child Care",
      "Enter PLAINTIFF'S work related child care payments in the space below.", "padja", ShowModal<GetCcare>},
-    {nullptr, "Defendant's Work Related Child Care",
+    {"lblDAdja", "Defendant's Work Related Child Care",
      "Enter DEFENDANT'S work related child care payments in the space below.", "dadja", ShowModal<GetCcare>},
-    {nullptr, "Plaintiff's Health Insurance Cost", "Enter PLAINTIFF'S Health Insurance Cost in the space below.",
+    {"lblPAdjb", "Plaintiff's Health Insurance Cost", "Enter PLAINTIFF'S Health Insurance Cost in the space below.",
      "padjb", ShowModal<GetIns>},
-    {nullptr, "Defendant's Health Insurance Cost", "Enter DEFENDANT'S Health Insurance Cost in the space below.",
+    {"lblDAdjb", "Defendant's Health Insurance Cost", "Enter DEFENDANT'S Health Insurance Cost in the space below.",
      "dadjb", ShowModal<GetIns>},
-    {nullptr, "Plaintiff's Extraordinary Expenses", "Enter PLAINTIFF'S Extraordinary Expenses in the space below.",
+    {"lblPAdjc", "Plaintiff's Extraordinary Expenses", "Enter PLAINTIFF'S Extraordinary Expenses in the space below.",
      "padjc", ShowModal<GetExtra>},
-    {nullptr, "Defendant's Extraordinary Expenses", "Enter DEFENDANT'S Extraordinary Expenses in the space below.",
+    {"lblDAdjc", "Defendant's Extraordinary Expenses", "Enter DEFENDANT'S Extraordinary Expenses in the space below.",
      "dadjc", ShowModal<GetExtra>},
 };
 
@@ -137,11 +131,7 @@ void WorksheetWindow::ConnectEditors() {
     for (const Amount& entry : kPreExisting) OnClick(entry.label, [this, &entry] { EditPreExisting(entry); });
     for (const OtherChildrenEntry& entry : kOtherChildren)
         OnClick(entry.label, [this, &entry] { EditOtherChildren(entry); });
-    for (size_t i = 0; i < description_.expenses.size(); ++i) {
-        Amount entry = kExpenses[i];
-        entry.label = description_.expenses[i];
-        OnClick(entry.label, [this, entry] { EditExpense(entry); });
-    }
+    for (const Amount& entry : kExpenses) OnClick(entry.label, [this, &entry] { EditExpense(entry); });
     for (const PartyEntry& entry : kParties) OnClick(entry.label, [this, &entry] { EditParty(entry); });
 }
 

@@ -14,7 +14,6 @@
 
 #include <QColor>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -56,6 +55,13 @@ struct WorksheetNotice {
     QString caption;  // before the calculation writes it
 };
 
+// Shows a dialog modally, as the editors and a worksheet's children cells do.
+template <typename Dialog>
+void ShowModal() {
+    Dialog dialog;
+    dialog.exec();
+}
+
 // What is a worksheet's own; everything else the window does alike for every worksheet. Kept by
 // reference: a worksheet gives a description that lives as long as the program.
 struct WorksheetDescription {
@@ -66,16 +72,15 @@ struct WorksheetDescription {
     // The calculation of a record with the run's settings; the explanation of its result as shown.
     WorksheetResult (*calculate)(const CaseRecord& record, Schedule& schedule);
     QString (*explain)(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
-    WorksheetButton explanation;
-    bool explanationUnloads;  // false: the explanation window opens over the worksheet
+    WorksheetButton explanation = {"cmdExplanation", "Explanation"};
+    bool explanationUnloads = true;  // false: the explanation window opens over the worksheet
     QString ProgramState::*roundLines;  // the worksheet's rounding flag (RoundLinesA, …)
     WorksheetButton round;
-    std::array<const char*, 6> expenses;  // cells of child care, health insurance, extraordinary; P then D each
-    void (*showChildrenDialog)();         // shows the worksheet's children dialog modally
-    std::optional<ChildColumn> childColumn;
-    QStringList childrenCells;  // cells that open the children dialog besides GetChildInfoHot
-    std::vector<RecordButton> ownButtons;
-    std::vector<WorksheetNotice> ownNotices;
+    void (*showChildrenDialog)();  // shows the worksheet's children dialog modally
+    std::optional<ChildColumn> childColumn = std::nullopt;
+    QStringList childrenCells = {};  // cells that open the children dialog besides GetChildInfoHot
+    std::vector<RecordButton> ownButtons = {};
+    std::vector<WorksheetNotice> ownNotices = {};
 };
 
 class WorksheetWindow : public QWidget, public Worksheet {

@@ -11,8 +11,6 @@ namespace {
 
 const QColor kNoticeRed(192, 0, 0);
 
-void ShowChildrenDialog() { GetChA().exec(); }
-
 // Custody changes hands as the worksheet shows it: an empty custody is the plaintiff's, so the
 // first change gives it to the defendant.
 void cmdChangeCustody_Click(Recordset& record) {
@@ -27,14 +25,9 @@ const WorksheetDescription& DescriptionA() {
         .form = CourtFormA(),
         .calculate = CalculateWorksheetAForRun,
         .explain = ExplanationTextA,
-        .explanation = {"cmdExplanation", "Explanation"},
-        .explanationUnloads = true,
         .roundLines = &ProgramState::RoundLinesA,
         .round = {"cmdRound7thru9", "Round Lines 7 - 9"},
-        .expenses = {"lblPAdja", "lblDAdja", "lblPAdjb", "lblDAdjb", "lblPAdjc", "lblDAdjc"},
-        .showChildrenDialog = ShowChildrenDialog,
-        .childColumn = std::nullopt,
-        .childrenCells = {},
+        .showChildrenDialog = ShowModal<GetChA>,
         .ownButtons = {{{"cmdChangeCustody", "Change Custody"}, cmdChangeCustody_Click}},
         .ownNotices = {{"lblWhoHasCustody", 8, kNoticeRed, Qt::AlignLeft | Qt::AlignVCenter, ""},
                        {"lblPStatus", 7, kNoticeRed, Qt::AlignCenter, "CUSTODIAL PARENT"},

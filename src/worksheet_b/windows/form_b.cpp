@@ -8,8 +8,6 @@
 namespace qvr {
 namespace {
 
-void ShowChildrenDialog() { GetChBa().exec(); }
-
 // No custody button: on this worksheet both parents have the children part of the year.
 const WorksheetDescription& DescriptionB() {
     static const WorksheetDescription description{
@@ -19,16 +17,11 @@ const WorksheetDescription& DescriptionB() {
         .form = CourtFormB(),
         .calculate = CalculateWorksheetBForRun,
         .explain = ExplanationTextBForRun,
-        .explanation = {"cmdExplanation", "Explanation"},
-        .explanationUnloads = true,
         .roundLines = &ProgramState::RoundLinesB,
         .round = {"cmdRound13thru14", "Round Lines 13 - 14"},
-        .expenses = {"lblPAdja", "lblDAdja", "lblPAdjb", "lblDAdjb", "lblPAdjc", "lblDAdjc"},
-        .showChildrenDialog = ShowChildrenDialog,
+        .showChildrenDialog = ShowModal<GetChBa>,
         .childColumn = ChildColumn{"nights", &ProgramState::ChildNights},
         .childrenCells = {"lblTotalOvernights", "lblP7", "lblD7"},
-        .ownButtons = {},
-        .ownNotices = {},
     };
     return description;
 }

@@ -8,8 +8,6 @@
 namespace qvr {
 namespace {
 
-void ShowChildrenDialog() { GetChC().exec(); }
-
 const WorksheetDescription& DescriptionC() {
     static const WorksheetDescription description{
         .name = "FormC",
@@ -22,14 +20,10 @@ const WorksheetDescription& DescriptionC() {
         .explanationUnloads = false,
         .roundLines = &ProgramState::RoundLinesC,
         .round = {"cmdRound10thru11", "Round Lines 10 - 11"},
-        // Lines 7a to 7c.
-        .expenses = {"lblPAdja", "lblDAdja", "lblPAdjb", "lblDAdjb", "lblPAdjc", "lblDAdjc"},
-        .showChildrenDialog = ShowChildrenDialog,
+        .showChildrenDialog = ShowModal<GetChC>,
         .childColumn = ChildColumn{"cust", &ProgramState::ChildCust},
         // The numbers of children of line 5a follow from the children dialog.
         .childrenCells = {"lblC5a", "lblP5a", "lblD5a"},
-        .ownButtons = {},
-        .ownNotices = {},
     };
     return description;
 }

@@ -30,7 +30,7 @@ const QString kSaveFailedStart =
 
 // The value of the form's field with a 1-based index, as the template orders its fields.
 QString FieldAt(const std::map<QString, QString>& fields, int index) {
-    const QString& name = CourtFormA().Fields().at(size_t(index - 1)).fieldName;
+    const QString name = CourtFormA().Fields().at(size_t(index - 1)).fieldName;
     const auto found = fields.find(name);
     return found == fields.end() ? "<no field " + name + ">" : found->second;
 }

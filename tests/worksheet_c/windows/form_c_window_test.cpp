@@ -1,23 +1,18 @@
-// Worksheet C's own parts of its window: its cells and buttons, the line 5a cells that open the
-// children dialog, the explanation over the still-loaded worksheet, and its court form produced.
+// Worksheet C's own parts of its window: its cells on their blanks, the line 5a cells that open
+// the children dialog, the explanation over the still-loaded worksheet, and its court form produced.
 
 #include "worksheet_c/windows/form_c.h"
 
 #include "core/program_state.h"
 #include "core/windows/background.h"
 #include "dialogs/windows/calc_detail_registered.h"
-#include "platform/desktop.h"
-#include "platform/shell.h"
-#include "support/produced_fields.h"
 #include "support/worksheet_fixture.h"
 #include "worksheet_c/court_form_c.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QTest>
 
 namespace qvr::test {
@@ -29,48 +24,29 @@ protected:
 
     // One child with each parent, incomes 3,000 and 4,000: the defendant pays 115.24.
     void StoreSplitCase() {
-        for (const auto& [column, value] : std::vector<std::pair<QString, QString>>{
-                 {"child1name", "Ann Doe"}, {"child1cust", "P"}, {"child2name", "Bo Doe"}, {"child2dob", "03/04/2017"},
-                 {"child2cust", "D"}, {"pinc", " 3000"}, {"dinc", " 4000"}, {"chkbox3", " 1"}})
-            Store(column, value);
+        Store({{"child1name", "Ann Doe"}, {"child1cust", "P"}, {"child2name", "Bo Doe"}, {"child2dob", "03/04/2017"},
+               {"child2cust", "D"}, {"pinc", " 3000"}, {"dinc", " 4000"}, {"chkbox3", " 1"}});
     }
 };
 
-// Long names and large figures fit their cells, and the warning fits over line 4. Pictures of
-// the filled worksheet and its produced form for looking at, when QVR_SHOTS names a folder.
+// Long names and large figures, children in both households and then all in one, with the warning.
 TEST_F(FormCTest, FilledWorksheetShowsEveryValueOnItsBlank) {
-    for (const auto& [column, value] : std::vector<std::pair<QString, QString>>{
-             {"county", "Mecklenburg"}, {"courtfile", "24 CVD 012345"}, {"datesigned", "12/31/2024"},
-             {"preparedby", "Jane Q. Paralegal, Example Law Office"}, {"name1name", "Johnathan Alexander Doe"},
-             {"name2name", "Jane Elizabeth Doe"}, {"pinc", " 14250.75"}, {"dinc", " 12345.67"},
-             {"presp", " 1234.56"}, {"poc", " 3"}, {"padja", " 1234.56"}, {"dadjc", " 2500"}, {"chkbox1", " 1"}})
-        Store(column, value);
+    Store({{"county", "Mecklenburg"}, {"courtfile", "24 CVD 012345"}, {"datesigned", "12/31/2024"},
+           {"preparedby", "Jane Q. Paralegal, Example Law Office"}, {"name1name", "Johnathan Alexander Doe"},
+           {"name2name", "Jane Elizabeth Doe"}, {"pinc", " 14250.75"}, {"dinc", " 12345.67"}, {"presp", " 1234.56"},
+           {"poc", " 3"}, {"padja", " 1234.56"}, {"dadjc", " 2500"}, {"chkbox1", " 1"}});
     for (int row = 1; row <= 6; ++row) {
         Store(QString("child%1name").arg(row), QString("Alexandra Katherine Doe-%1").arg(row));
         Store(QString("child%1dob").arg(row), QString("0%1/1%1/2015").arg(row));
         Store(QString("child%1cust").arg(row), row % 3 == 0 ? "P" : "D");
     }
-    auto* window = dynamic_cast<FormC*>(OpenWorksheet());
-    for (const FormBlank& blank : CourtFormC().blanks) {
-        if (!blank.IsCell()) continue;
-        const QLabel* cell = Cell(blank.label);
-        EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->text()), cell->contentsRect().width())
-            << blank.label.toStdString();
-    }
-    const QString folder = qEnvironmentVariable("QVR_SHOTS");
-    if (!folder.isEmpty()) {
-        EXPECT_TRUE(window->grab().save(folder + "/form_c.png"));
-        SetOpenDocumentHandler([&](const QString& path) { return QFile::copy(Host(path), folder + "/form_c.pdf"); });
-        ModalAnswerer answerer;
-        answerer.Click("Produce Form Now");
-        window->ProduceForm();
-        InstallDesktopPlatform();
-    }
+    OpenWorksheet();
+    ExpectEveryValueFits(CourtFormC());
+    SavePictures("form_c");
     for (int row = 1; row <= 6; ++row) Store(QString("child%1cust").arg(row), "P");
-    window = dynamic_cast<FormC*>(OpenWorksheet());
-    const QLabel* warning = Cell("lblWarning");
-    EXPECT_TRUE(warning->isVisibleTo(window));
-    EXPECT_LE(warning->heightForWidth(warning->width()), warning->height());
+    OpenWorksheet();
+    ASSERT_TRUE(Cell("lblWarning")->isVisibleTo(Window()));
+    ExpectEveryValueFits(CourtFormC());
 }
 
 class LineFiveCells : public FormCTest, public ::testing::WithParamInterface<const char*> {};
@@ -126,22 +102,10 @@ TEST_F(FormCTest, ExplanationOpensOverTheLoadedWorksheetAndClosingItShowsOneWork
 }
 
 TEST_F(FormCTest, ProducesTheSplitCustodyFormFromWhatTheWorksheetShows) {
-    QStringList opened;
-    SetOpenDocumentHandler([&](const QString& path) {
-        opened << path;
-        return true;
-    });
     StoreSplitCase();
     Store("dadjb", " 60");
-    QWidget* window = OpenWorksheet();
-    EXPECT_EQ(window->windowTitle(), "Worksheet C, Child Support Obligation, Split Custody");
-    EXPECT_EQ(window->findChild<QPushButton*>("cmdRound10thru11")->text(), "Round Lines 10 - 11");
-    ModalAnswerer answerer;
-    answerer.Click("Produce Form Now");
-    Choose("menuProduce");
-    InstallDesktopPlatform();
-    ASSERT_EQ(opened, QStringList{"\\QVRForms\\QVRPDF.PDF"});
-    const std::map<QString, QString> fields = ReadFields(Host(opened[0]));
+    OpenWorksheet();
+    const std::map<QString, QString> fields = ProduceAndReadBack();
     EXPECT_EQ(fields.size(), CourtFormC().Fields().size());
     // The defendant's insurance of 60: fair shares 25.72 and 34.28, the defendant paid 25.72 in
     // excess; its line 10 is 461.1198 - 25.716 = 435.4038, and it pays 89.52.
