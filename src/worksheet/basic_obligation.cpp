@@ -4,13 +4,14 @@
 
 namespace qvr {
 
-void ComputeBasicObligation(WorksheetResult& r, Schedule& schedule, double children) {
+void ComputeBasicObligation(WorksheetResult& r, Schedule& schedule, double children,
+                            const WorksheetSettings& settings) {
     r.Line4Income = r.CLine2;
     if (r.OverrideFlag == "Y") {
         r.CLine4 = r.OverrideAmount;
         return;
     }
-    r.CLine4 = r.CLine2 > 0 ? Lookup(r, schedule, r.CLine2, children) : 0;
+    r.CLine4 = r.CLine2 > 0 ? LookupBasicObligation(r, schedule, r.CLine2, children, settings) : 0;
 }
 
 }  // namespace qvr

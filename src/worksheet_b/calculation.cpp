@@ -74,11 +74,12 @@ WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSe
     ReadOvernights(record, r);
 
     ComputeIncomeShares(r);
-    ComputeBasicObligation(r, schedule, r.NumChildren);
+    ComputeBasicObligation(r, schedule, r.NumChildren, settings);
     ComputePortions(r);
     ComputeTimeWithOtherParent(r);
     r.adjusted = ComputeAdjustedOrder(r, r.PLine9, r.DLine9, settings.RoundLines == "Y");
-    if (settings.ShowWarnings == "Y" && !AnyChildShared(r))
+    // A schedule that gave no line 4 makes every later line moot: its warning stays.
+    if (settings.ShowWarnings == "Y" && r.Line4Coverage == ScheduleCoverage::Covered && !AnyChildShared(r))
         ShowWarning(r, "WARNING: NO CHILD SPENDS AT LEAST 123 OVERNIGHTS WITH EACH PARENT");
 
     WriteLineCaptions(r);

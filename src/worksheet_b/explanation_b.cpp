@@ -105,6 +105,16 @@ QString Order(const WorksheetResultB& result, const Party& plaintiff, const Part
            " per month.";
 }
 
+// Without a line 4 from the schedule there is nothing further to tell but why.
+QString FromTheBasicObligation(const CaptionOf& caption, const WorksheetResultB& result, const Party& plaintiff,
+                               const Party& defendant) {
+    if (result.Line4Coverage != ScheduleCoverage::Covered)
+        return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
+    return BasicObligation(caption, result) + Portions(plaintiff, defendant) +
+           Overnights(caption, result, plaintiff, defendant) + TimeWithOtherParent(plaintiff, defendant) +
+           Adjustments(caption, plaintiff, defendant) + Order(result, plaintiff, defendant);
+}
+
 }  // namespace
 
 QString ExplanationTextB(const CaptionOf& caption, const WorksheetResultB& result, const QDate& today) {
@@ -112,10 +122,7 @@ QString ExplanationTextB(const CaptionOf& caption, const WorksheetResultB& resul
     const Party defendant = ReadParty(caption, 'D', result);
     return "This is a Shared Custody Child Support Calculation (Worksheet B) performed on " + FormatDate(today) +
            ", where the children spend part of the year with each parent." + kParagraphBreak +
-           PartiesChildrenAndIncomes(caption, result, today) + BasicObligation(caption, result) +
-           Portions(plaintiff, defendant) + Overnights(caption, result, plaintiff, defendant) +
-           TimeWithOtherParent(plaintiff, defendant) + Adjustments(caption, plaintiff, defendant) +
-           Order(result, plaintiff, defendant);
+           PartiesChildrenAndIncomes(caption, result, today) + FromTheBasicObligation(caption, result, plaintiff, defendant);
 }
 
 QString ExplanationTextBForRun(const CaptionOf& caption, const CalculationVariables&, const QDate& today) {

@@ -57,12 +57,14 @@ WorksheetCResult CalculateWorksheetC(const CaseRecord& record, const WorksheetSe
     ReadHouseholds(record, r);
 
     ComputeIncomeShares(r);
-    ComputeBasicObligation(r, schedule, r.lines.CLine5a);
+    ComputeBasicObligation(r, schedule, r.lines.CLine5a, settings);
     DivideBasicObligation(r);
     r.lines.adjusted = ComputeAdjustedOrder(r, r.lines.PLine6a, r.lines.DLine6b, settings.RoundLines == "Y");
 
     WriteLineCaptions(r);
-    if (settings.ShowWarnings == "Y" && (r.lines.PLine5a == 0 || r.lines.DLine5a == 0))
+    // A schedule that gave no line 4 makes every later line moot: its warning stays.
+    if (settings.ShowWarnings == "Y" && r.Line4Coverage == ScheduleCoverage::Covered &&
+        (r.lines.PLine5a == 0 || r.lines.DLine5a == 0))
         ShowWarning(r, kNoSplitWarning);
     FinishCaptions(r, settings, CourtFormC());
     return r;

@@ -109,6 +109,15 @@ QString Order(const CalculationVariables& result, const Party& plaintiff, const 
            "order (line 11) is that " + payer.name + " pays " + receiver.name + " $" + payer.order + " per month.";
 }
 
+// Without a line 4 from the schedule there is nothing further to tell but why.
+QString FromTheBasicObligation(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
+                               const Party& defendant) {
+    if (result.Line4Coverage != ScheduleCoverage::Covered)
+        return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
+    return BasicObligation(caption, plaintiff, defendant) + SupportForTheOtherHousehold(plaintiff, defendant) +
+           Adjustments(caption, plaintiff, defendant) + Order(result, plaintiff, defendant);
+}
+
 }  // namespace
 
 QString ExplanationTextC(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
@@ -116,9 +125,7 @@ QString ExplanationTextC(const CaptionOf& caption, const CalculationVariables& r
     const Party defendant = ReadParty(caption, 'D', result);
     return "This is a Split Custody Child Support Calculation (Worksheet C) performed on " + FormatDate(today) + "." +
            kParagraphBreak + PartiesChildrenAndIncomes(caption, result, today) +
-           Households(caption, result, plaintiff, defendant) + BasicObligation(caption, plaintiff, defendant) +
-           SupportForTheOtherHousehold(plaintiff, defendant) + Adjustments(caption, plaintiff, defendant) +
-           Order(result, plaintiff, defendant);
+           Households(caption, result, plaintiff, defendant) + FromTheBasicObligation(caption, result, plaintiff, defendant);
 }
 
 }  // namespace qvr

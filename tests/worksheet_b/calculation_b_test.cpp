@@ -113,6 +113,13 @@ INSTANTIATE_TEST_SUITE_P(
                       {{"lblC4", "1,200.00 "}, {"lblC5", "1,800.00 "}, {"lblP6", "771.48 "}, {"lblD6", "1,028.52 "},
                        {"lblP9", "348.79 "}, {"lblD9", "563.53 "}, {"lblD14", "214.74 "},
                        {"cmdOverrideSupport", "CANCEL OVERRIDE"}}},
+        // A combined 40,000.01 falls in the schedule's last row, which gives no amount: that is told,
+        // in place of the warning on overnights.
+        WorksheetCase{"AboveTheSchedule",
+                      {{"child1name", "Ann"}, {"child1nights", "300"}, {"pinc", "30000"}, {"dinc", "10000.01"}},
+                      "",
+                      {{"lblC2", "40,000.01 "}, {"lblC4", "0.00 "}, {"lblD14", ""},
+                       {"lblWarning", "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME"}}},
         // Rounding: line 13: 205.61487684 -> 206 and 505.29507684 -> 505; line 14: 505 - 206.
         WorksheetCase{"RoundingOn", OneSharedChild(), "D",
                       {{"lblP9", "312.74 "}, {"lblP13", "206.00 "}, {"lblD13", "505.00 "}, {"lblD14", "299.00 "}},

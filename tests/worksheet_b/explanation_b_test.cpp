@@ -72,6 +72,14 @@ TEST(ExplanationB, EqualObligationsLeaveNoOrder) {
                            "or extraordinary expenses, so no adjustments are made."));
 }
 
+TEST(ExplanationB, EndsWithWhyAnIncomeAboveTheScheduleHasNoOrder) {
+    const QStringList p = Paragraphs({{"pinc", "30000"}, {"dinc", "10000.01"}, {"child1name", "Ann"}, {"child1nights", "200"}});
+    EXPECT_TRUE(p.last().startsWith("The BASIC child support obligation is determined using the NC Schedule of Basic "
+                                    "Support Obligations, but the schedule does not reach a combined adjusted gross "
+                                    "income of $40,000.01"))
+        << p.last().toStdString();
+}
+
 TEST(ExplanationB, TellsTheOverrideInsteadOfTheSchedule) {
     const QStringList p = Paragraphs(
         With(Parties(), {{"child1name", "Ann"}, {"child1nights", "200"}, {"override", "Y"}, {"overamt", "1200"}}));

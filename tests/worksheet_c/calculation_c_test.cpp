@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         WorksheetCase{"OverrideOn", OneEach({{"override", "Y"}, {"overamt", " 1000"}}), "D",
                       {{"lblC4", "1,000.00 "}, {"lblP6a", "214.30 "}, {"lblD6b", "285.70 "}, {"lblD11", "71.40 "},
                        {"lblWarning", ""}}},
+        // A combined 40,000.01 falls in the schedule's last row, which gives no amount: that is told,
+        // in place of the warning on households.
+        WorksheetCase{"AboveTheSchedule", OneEach({{"pinc", " 30000"}, {"dinc", " 10000.01"}, {"child2cust", ""}}), "",
+                      {{"lblC4", "0.00 "}, {"lblP11", ""}, {"lblD11", ""},
+                       {"lblWarning", "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME"}}},
         // 6a and 6b are both 807 * 50 / 100: neither parent pays.
         WorksheetCase{"EqualObligations", OneEach({{"pinc", " 3500"}, {"dinc", " 3500"}}), "",
                       {{"lblP10", "403.50 "}, {"lblD10", "403.50 "}, {"lblP11", ""}, {"lblD11", ""},

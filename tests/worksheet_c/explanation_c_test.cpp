@@ -89,6 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "Jane Roe has custody of 3 children (Ann, Bo, Cy). John Doe has custody of none of the children. A "
                 "split custody calculation needs at least one child living with each parent; while all of the "
                 "children live in one household, the sole custody worksheet (Worksheet A) fits this case." + kBreak},
+        Variant{"AboveTheSchedule", {{"pinc", " 30000"}, {"dinc", " 10000.01"}},
+                "50.00% with John Doe." + kBreak + "The BASIC child support obligation is determined using the NC Schedule of Basic Support "
+                    "Obligations, but the schedule does not reach a combined adjusted gross income of $40,000.01"},
         Variant{"NoChild", {{"child1name", ""}, {"child2name", ""}},
                 "42.86%, while John Doe's share is 57.14%." + kBreak + "A split custody calculation needs at least "
                 "one child living with each parent." + kBreak + "The BASIC"}),
