@@ -240,12 +240,8 @@ TEST_F(FormAEditorsTest, ExpenseDialogStartsFromTheAmountAndAZeroIsStoredAsZero)
     EnterOrdinaryCase();
     for (const ExpenseEditor& editor : kExpenseEditors) {
         SCOPED_TRACE(editor.label);
-        {
-            ModalAnswerer answerer;
-            answerer.Then(TypeAmount("350", editor.button));
-            ClickOn(editor.label, answerer);
-            EXPECT_EQ(Stored(editor.column), " 350");
-        }
+        OfferedBy(editor.label, TypeAmount("350", editor.button));
+        EXPECT_EQ(Stored(editor.column), " 350");
         EXPECT_EQ(OfferedBy(editor.label, TypeAmount("0", editor.button)), "350.00");
         EXPECT_EQ(Stored(editor.column), " 0");
         EXPECT_EQ(OfferedBy(editor.label, Clicking(editor.button)), "0.00");
