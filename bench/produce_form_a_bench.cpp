@@ -2,20 +2,11 @@
 // confirmation (answered at once), the template loaded, every field numbered and filled from the
 // window's controls, the output saved. The viewer is not started.
 
-#include "confirmation_answerer.h"
-#include "core/program_state.h"
-#include "platform/files.h"
-#include "platform/shell.h"
 #include "worksheet_a/court_form_a.h"
-#include "worksheet/windows/produce_court_form.h"
+#include "worksheet_bench_support.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace qvr {
 namespace {
@@ -37,39 +28,10 @@ void FillWorksheet(QWidget& window) {
     }
 }
 
-QWidget& Worksheet() {
-    static QWidget window;
-    static const bool filled = (FillWorksheet(window), true);
-    (void)filled;
-    return window;
-}
-
-void BM_ProduceFormA(benchmark::State& run) {
-    QWidget& window = Worksheet();
-    const QString output = files::HostPath("C:\\QVRForms\\QVRPDF.PDF");
-    for (auto _ : run) ProduceCourtForm(window, CourtFormA());
-    if (!QFile::exists(output)) run.SkipWithError("no output was saved");
-}
+void BM_ProduceFormA(benchmark::State& run) { BenchProduction(run, CourtFormA(), FillWorksheet); }
 BENCHMARK(BM_ProduceFormA)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qvr
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QTemporaryDir drive;
-    if (!drive.isValid()) return 1;
-    QDir(drive.path()).mkpath("QVRForms");
-    const QString form = "/QVRForms/AOC-CV-627_2023.PDF";
-    if (!QFile::copy(QString(SHIPPED_DIR) + "/AOC-CV-627_2023.PDF", drive.path() + form)) return 1;
-    qvr::files::MapDrive('C', drive.path());
-    QDir::setCurrent(drive.path());
-    qvr::SetOpenDocumentHandler([](const QString&) { return true; });
-    qvr::ConfirmationAnswerer answerer;
-    application.installEventFilter(&answerer);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return qvr::RunBenchmarksOn({{"AOC-CV-627_2023.PDF"}, {}}, argc, argv); }

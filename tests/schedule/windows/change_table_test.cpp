@@ -91,6 +91,15 @@ protected:
         Choose("menuChangeTable");
         ASSERT_NE(Window(), nullptr);
     }
+
+    // Types an amount that cannot be saved on the line of income 1000; returns that line's row.
+    int TypeUnsavableAmount() {
+        OpenSchedule();
+        const int row = RowOf("1000");
+        ClickRow(row);
+        Type(3, "3x");
+        return row;
+    }
 };
 
 TEST_F(ChangeTableTest, ShowsEveryRowOfTheScheduleInStoredOrder) {
@@ -331,10 +340,7 @@ TEST_F(ChangeTableTest, TheStoredAmountRetypedIsNoChange) {
 }
 
 TEST_F(ChangeTableTest, ARefusedSaveKeepsTheUserOnTheLineWithWhatWasTyped) {
-    OpenSchedule();
-    const int row = RowOf("1000");
-    ClickRow(row);
-    Type(3, "3x");
+    const int row = TypeUnsavableAmount();
     ModalAnswerer answerer;
     answerer.Click("Yes").Click("OK");
 
@@ -349,10 +355,7 @@ TEST_F(ChangeTableTest, ARefusedSaveKeepsTheUserOnTheLineWithWhatWasTyped) {
 
 // Changes the user wants saved and that cannot be are not dropped: the window stays, with them.
 TEST_F(ChangeTableTest, ARefusedSaveOnLeavingKeepsTheWindowWithWhatWasTyped) {
-    OpenSchedule();
-    const int row = RowOf("1000");
-    ClickRow(row);
-    Type(3, "3x");
+    const int row = TypeUnsavableAmount();
     ModalAnswerer answerer;
     answerer.Click("Yes").Click("OK");
     SetMenusEnabled({Menu::CaseLibrary}, true);
@@ -368,9 +371,7 @@ TEST_F(ChangeTableTest, ARefusedSaveOnLeavingKeepsTheWindowWithWhatWasTyped) {
 }
 
 TEST_F(ChangeTableTest, ARefusedSaveOnQuittingKeepsTheProgramWithWhatWasTyped) {
-    OpenSchedule();
-    ClickRow(RowOf("1000"));
-    Type(3, "3x");
+    TypeUnsavableAmount();
     ModalAnswerer answerer;
     answerer.Click("Yes").Click("Yes").Click("OK");
 

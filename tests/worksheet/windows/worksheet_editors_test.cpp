@@ -15,24 +15,42 @@
 namespace qvr::test {
 namespace {
 
-using FormAEditorsTest = FormATest;
+class FormAEditorsTest : public FormATest {
+protected:
+    // Opens the cell's amount dialog, answers it with `answer` and tells what its box offered.
+    QString OfferedBy(const QString& label, const ModalAnswerer::Action& answer) {
+        QString offered;
+        ModalAnswerer answerer;
+        answerer.Then([&](QWidget* dialog) {
+            offered = TextOf(dialog, "Text1");
+            answer(dialog);
+        });
+        ClickOn(label, answerer);
+        return offered;
+    }
+};
 
+ModalAnswerer::Action Clicking(const char* button) {
+    return [button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); };
+}
+
+// A text cell's column is its name without "lbl", in lower case.
 struct TextEditor {
     const char* label;
     const char* title;
     const char* prompt;
-    const char* column;
+
+    QString Column() const { return QString(label).mid(3).toLower(); }
 };
 
 const TextEditor kTextEditors[] = {
-    {"lblCaseCode", "Case Number (Code)", "Enter Case Number (Code) in the space below:", "casecode"},
-    {"lblCounty", "Name of County", "Enter the name of the County in the space below:", "county"},
-    {"lblCourtFile", "Court File Number", "Enter the court file number in the space below:", "courtfile"},
-    {"lblIVDFile", "IV-D Case File Number", "Enter the IV-D case file number in the space below:", "ivdfile"},
-    {"lblUresa", "Uresa Case File Number", "Enter Uresa case file number in the space below:", "uresa"},
-    {"lblDateSigned", "Date Signed", "Enter the date signed (MM/DD/YYYY)", "datesigned"},
-    {"lblPreparedBy", "Prepared by", "Enter the name of the person preparing this worksheet in the space below:",
-     "preparedby"},
+    {"lblCaseCode", "Case Number (Code)", "Enter Case Number (Code) in the space below:"},
+    {"lblCounty", "Name of County", "Enter the name of the County in the space below:"},
+    {"lblCourtFile", "Court File Number", "Enter the court file number in the space below:"},
+    {"lblIVDFile", "IV-D Case File Number", "Enter the IV-D case file number in the space below:"},
+    {"lblUresa", "Uresa Case File Number", "Enter Uresa case file number in the space below:"},
+    {"lblDateSigned", "Date Signed", "Enter the date signed (MM/DD/YYYY)"},
+    {"lblPreparedBy", "Prepared by", "Enter the name of the person preparing this worksheet in the space below:"},
 };
 
 TEST_F(FormAEditorsTest, TextPromptStoresTheAnswerAsTypedAndShowsItInItsCell) {
@@ -52,7 +70,7 @@ TEST_F(FormAEditorsTest, TextPromptStoresTheAnswerAsTypedAndShowsItInItsCell) {
         EXPECT_EQ(answerer.Titles(), QStringList{editor.title});
         EXPECT_EQ(prompt, editor.prompt);
         EXPECT_EQ(offered, "");
-        EXPECT_EQ(Stored(editor.column), " O'Brien & Sons, 12/31/2024 ");
+        EXPECT_EQ(Stored(editor.Column()), " O'Brien & Sons, 12/31/2024 ");
         EXPECT_EQ(Shown(editor.label), " O'Brien & Sons, 12/31/2024 ");
     }
 }
@@ -70,7 +88,7 @@ TEST_F(FormAEditorsTest, TextPromptOffersTheCaptionTrimmedAndCancelWritesNothing
         });
         ClickOn(editor.label, answerer);
         EXPECT_EQ(offered, "Wake");
-        EXPECT_EQ(Stored(editor.column), "  Wake  ");
+        EXPECT_EQ(Stored(editor.Column()), "  Wake  ");
         EXPECT_EQ(Shown(editor.label), "  Wake  ");
     }
 }
@@ -80,9 +98,9 @@ TEST_F(FormAEditorsTest, TextPromptAnsweredWithTheValueShownWritesNothing) {
     for (const TextEditor& editor : kTextEditors) {
         SCOPED_TRACE(editor.label);
         AnswerPrompt(editor.label, "Wake");
-        Store(editor.column, "changed on another workstation");
+        Store(editor.Column(), "changed on another workstation");
         AnswerPrompt(editor.label, "Wake");
-        EXPECT_EQ(Stored(editor.column), "changed on another workstation");
+        EXPECT_EQ(Stored(editor.Column()), "changed on another workstation");
     }
 }
 
@@ -179,14 +197,7 @@ TEST_F(FormAEditorsTest, IncomeIsStoredRoundedToCentsAndRecomputesTheWorksheet) 
 TEST_F(FormAEditorsTest, IncomeDialogStartsFromTheStoredIncome) {
     OpenFormA();
     EnterIncome("lblPInc", "1234.5");
-    QString offered;
-    ModalAnswerer answerer;
-    answerer.Then([&](QWidget* dialog) {
-        offered = dialog->findChild<QLineEdit*>("Text1")->text();
-        ModalAnswerer::ClickButton(dialog, "Use This Amount");
-    });
-    ClickOn("lblPInc", answerer);
-    EXPECT_EQ(offered, "1,234.50");
+    EXPECT_EQ(OfferedBy("lblPInc", Clicking("Use This Amount")), "1,234.50");
     EXPECT_EQ(Stored("pinc"), " 1234.5");
 }
 
@@ -229,34 +240,12 @@ TEST_F(FormAEditorsTest, ExpenseDialogStartsFromTheAmountAndAZeroIsStoredAsZero)
     EnterOrdinaryCase();
     for (const ExpenseEditor& editor : kExpenseEditors) {
         SCOPED_TRACE(editor.label);
-        {
-            ModalAnswerer answerer;
-            answerer.Then(TypeAmount("350", editor.button));
-            ClickOn(editor.label, answerer);
-            EXPECT_EQ(Stored(editor.column), " 350");
-        }
-        QString offered;
-        {
-            ModalAnswerer answerer;
-            const ModalAnswerer::Action typeZero = TypeAmount("0", editor.button);
-            answerer.Then([&](QWidget* dialog) {
-                offered = dialog->findChild<QLineEdit*>("Text1")->text();
-                typeZero(dialog);
-            });
-            ClickOn(editor.label, answerer);
-            EXPECT_EQ(offered, "350.00");
-            EXPECT_EQ(Stored(editor.column), " 0");
-        }
-        {
-            ModalAnswerer answerer;
-            answerer.Then([&](QWidget* dialog) {
-                offered = dialog->findChild<QLineEdit*>("Text1")->text();
-                ModalAnswerer::ClickButton(dialog, editor.button);
-            });
-            ClickOn(editor.label, answerer);
-            EXPECT_EQ(offered, "0.00");
-            EXPECT_EQ(Stored(editor.column), " 0");
-        }
+        OfferedBy(editor.label, TypeAmount("350", editor.button));
+        EXPECT_EQ(Stored(editor.column), " 350");
+        EXPECT_EQ(OfferedBy(editor.label, TypeAmount("0", editor.button)), "350.00");
+        EXPECT_EQ(Stored(editor.column), " 0");
+        EXPECT_EQ(OfferedBy(editor.label, Clicking(editor.button)), "0.00");
+        EXPECT_EQ(Stored(editor.column), " 0");
     }
 }
 
@@ -277,14 +266,7 @@ TEST_F(FormAEditorsTest, ExpenseDialogStartsFromTheStoredAmountWhereTheWorksheet
             Store(editor.column, " 350");
             OpenFormA();
             ASSERT_EQ(Shown(editor.label), "0.00 ");
-            QString offered;
-            ModalAnswerer answerer;
-            answerer.Then([&](QWidget* dialog) {
-                offered = TextOf(dialog, "Text1");
-                ModalAnswerer::ClickButton(dialog, editor.button);
-            });
-            ClickOn(editor.label, answerer);
-            EXPECT_EQ(offered, "350.00");
+            EXPECT_EQ(OfferedBy(editor.label, Clicking(editor.button)), "350.00");
             EXPECT_EQ(Stored(editor.column), " 350");
         }
     }
