@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace qvr {
 
@@ -21,6 +22,7 @@ struct CalculationVariables {
     double CLine6 = 0;
     double PLine7 = 0, DLine7 = 0, PLine8 = 0, DLine8 = 0, PLine9 = 0, DLine9 = 0;
     int NumChildren = 0;
+    QString OverrideFlag;  // "Y" while the override amount stands for line 4
     QString Obligor;
     QString MinimumOrder;
     QString ShadedAreaFlag;
@@ -29,6 +31,9 @@ struct CalculationVariables {
     double LookupIncome = 0, LookupChildren = 0, LookupResult = 0;
     // Split custody: the parent each named child lives with, "P" or "D"; "" for a row without a name.
     std::array<QString, 6> ChildHousehold{};
+    // Shared custody: the nights with the plaintiff of each counted child; nullopt for a row that
+    // does not count.
+    std::array<std::optional<double>, 6> ChildNightsWithPlaintiff{};
 };
 
 }  // namespace qvr

@@ -108,8 +108,7 @@ struct ProgramState : CalculationVariables {
     Value SelClsalary = QString(""), SelOptfield1 = QString(""), SelOptfield2 = QString("");
     Value SelOptfield3 = QString("");
 
-    // Override.
-    QString OverrideFlag;
+    // Override (its flag among the calculation variables).
     QString OverrideAmount;
 
     // Shaded-area bounds (monthly income) for one to six children.

@@ -1,8 +1,8 @@
 #pragma once
 // The expenses each parent pays directly, alike on every worksheet: work-related child care,
 // health insurance and extraordinary expenses. The record keeps them in padja … dadjc, the
-// calculation in PLine5a … PLine5c and DLine5a … DLine5c (where the expense editors start
-// from), the window in lblPAdja … lblDAdjc, whatever line numbers the worksheet's form gives them.
+// calculation in PLine5a … PLine5c and DLine5a … DLine5c, the window in lblPAdja … lblDAdjc,
+// whatever line numbers the worksheet's form gives them.
 
 #include "worksheet/worksheet_result.h"
 

@@ -98,7 +98,6 @@ void HideWarning(WorksheetResult& result) {
 
 void SetCalculationVariables(const WorksheetResult& result) {
     static_cast<CalculationVariables&>(state) = result;
-    state.OverrideFlag = result.OverrideFlag;
     state.OverrideAmount = Str(result.OverrideAmount);
 }
 

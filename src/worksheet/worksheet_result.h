@@ -27,7 +27,6 @@ WorksheetSettings WorksheetSettingsFromState(const QString& roundLines);
 
 // The calculation variables a worksheet sets, and what its window shows.
 struct WorksheetResult : CalculationVariables {
-    QString OverrideFlag;
     double OverrideAmount = 0;
 
     // What the window shows, keyed by the control's objectName.

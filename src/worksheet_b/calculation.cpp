@@ -13,11 +13,6 @@ namespace {
 
 constexpr double kSharedCustodyMultiplier = 1.5;
 
-WorksheetResultB& RunResult() {
-    static WorksheetResultB result;
-    return result;
-}
-
 // A child counts when its stored name is not exactly empty, as in the overnights dialog, so that
 // the worksheet's totals agree with the dialog's.
 void ReadOvernights(const CaseRecord& record, WorksheetResultB& r) {
@@ -27,7 +22,7 @@ void ReadOvernights(const CaseRecord& record, WorksheetResultB& r) {
         const QString child = "child" + QString::number(n);
         if (ColumnText(record, child + "name").isEmpty()) continue;
         const double nights = ColumnNumber(record, child + "nights");
-        r.ChildNights[n - 1] = nights;
+        r.ChildNightsWithPlaintiff[size_t(n - 1)] = nights;
         ++r.NumChildren;
         r.PLine7 += nights;
         r.DLine7 += kNightsInYear - nights;
@@ -61,7 +56,7 @@ void WriteLineCaptions(WorksheetResultB& r) {
 }
 
 bool AnyChildShared(const WorksheetResultB& r) {
-    for (const std::optional<double>& nights : r.ChildNights)
+    for (const std::optional<double>& nights : r.ChildNightsWithPlaintiff)
         if (nights && *nights >= kSharedCustodyNights && kNightsInYear - *nights >= kSharedCustodyNights) return true;
     return false;
 }
@@ -88,10 +83,7 @@ WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSe
 }
 
 WorksheetResult CalculateWorksheetBForRun(const CaseRecord& record, Schedule& schedule) {
-    RunResult() = CalculateWorksheetB(record, WorksheetSettingsFromState(state.RoundLinesB), schedule);
-    return RunResult();
+    return CalculateWorksheetB(record, WorksheetSettingsFromState(state.RoundLinesB), schedule);
 }
-
-const WorksheetResultB& LastWorksheetB() { return RunResult(); }
 
 }  // namespace qvr

@@ -7,24 +7,18 @@
 #include "worksheet/smaller_from_larger.h"
 #include "worksheet/worksheet_result.h"
 
-#include <array>
-#include <optional>
-
 namespace qvr {
 
 // The lines of worksheet B that the shared calculation variables have no slot for. Lines 1 to 4
 // and 7 to 9 of the plaintiff and defendant stand in the shared slots of the same names
 // (PLine7 is the plaintiff's overnights, PLine8 its share of them, PLine9 its obligation for the
 // time with the other parent); the expenses of lines 10a to 10c stand in the expense slots
-// PLine5a to PLine5c and DLine5a to DLine5c, which the expense editors start from.
+// PLine5a to PLine5c and DLine5a to DLine5c, as on every worksheet.
 struct SharedCustodyLines {
     double CLine5 = 0;                // line 4 times 1.5
     double PLine6 = 0, DLine6 = 0;    // each parent's portion of line 5
     double CLine7 = 0;                // 365 nights for each counted child
     AdjustedOrder adjusted;           // lines 10d to 14
-    // Nights with the plaintiff of each child row that counts (its stored name is not empty);
-    // nullopt for a row that does not count.
-    std::array<std::optional<double>, 6> ChildNights{};
 };
 
 struct WorksheetResultB : WorksheetResult, SharedCustodyLines {};
@@ -35,10 +29,7 @@ constexpr double kNightsInYear = 365;
 
 WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
 
-// With the settings of the run (RoundLinesB), as the window runs it; what the window shows, while
-// the run keeps the whole result for the explanation (LastWorksheetB).
+// With the settings of the run (RoundLinesB), as the window runs it.
 WorksheetResult CalculateWorksheetBForRun(const CaseRecord& record, Schedule& schedule);
-// The result of the run's last worksheet B calculation.
-const WorksheetResultB& LastWorksheetB();
 
 }  // namespace qvr

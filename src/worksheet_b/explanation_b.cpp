@@ -22,7 +22,7 @@ QString ChildName(const CaptionOf& caption, int row) {
     return name.isEmpty() ? QString("Child %1").arg(row) : name;
 }
 
-QString BasicObligation(const CaptionOf& caption, const WorksheetResultB& result) {
+QString BasicObligation(const CaptionOf& caption, const CalculationVariables& result) {
     const QString line4 = ShownFigure(caption, "lblC4");
     const QString source =
         result.OverrideFlag == "Y"
@@ -44,11 +44,11 @@ QString Portions(const Party& plaintiff, const Party& defendant) {
            defendant.name + "'s " + defendant.share + "% is $" + defendant.portion + " (line 6)." + kParagraphBreak;
 }
 
-QString ChildNightsList(const CaptionOf& caption, const WorksheetResultB& result, const Party& plaintiff,
+QString ChildNightsList(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
                         const Party& defendant) {
     QStringList children;
     for (int row = 1; row <= 6; ++row) {
-        const std::optional<double> nights = result.ChildNights[row - 1];
+        const std::optional<double> nights = result.ChildNightsWithPlaintiff[size_t(row - 1)];
         if (!nights) continue;
         children << ChildName(caption, row) + " spends " + WholeCaption(*nights) + " with " + plaintiff.name + " and " +
                         WholeCaption(kNightsInYear - *nights) + " with " + defendant.name;
@@ -56,7 +56,7 @@ QString ChildNightsList(const CaptionOf& caption, const WorksheetResultB& result
     return children.join("; ");
 }
 
-QString Overnights(const CaptionOf& caption, const WorksheetResultB& result, const Party& plaintiff,
+QString Overnights(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
                    const Party& defendant) {
     if (result.NumChildren == 0)
         return "Since no children have been identified, no overnights are counted with either parent." +
@@ -90,7 +90,7 @@ QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Part
            defendant.excess + " for " + defendant.name + " (line 12)." + kParagraphBreak;
 }
 
-QString Order(const WorksheetResultB& result, const Party& plaintiff, const Party& defendant) {
+QString Order(const CalculationVariables& result, const Party& plaintiff, const Party& defendant) {
     const QString adjusted = "After these credits, " + plaintiff.name + "'s adjusted support obligation is $" +
                              plaintiff.obligation + " and " + defendant.name + "'s is $" + defendant.obligation +
                              " (line 13). ";
@@ -106,7 +106,7 @@ QString Order(const WorksheetResultB& result, const Party& plaintiff, const Part
 }
 
 // Without a line 4 from the schedule there is nothing further to tell but why.
-QString FromTheBasicObligation(const CaptionOf& caption, const WorksheetResultB& result, const Party& plaintiff,
+QString FromTheBasicObligation(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
                                const Party& defendant) {
     if (result.Line4Coverage != ScheduleCoverage::Covered)
         return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
@@ -117,16 +117,12 @@ QString FromTheBasicObligation(const CaptionOf& caption, const WorksheetResultB&
 
 }  // namespace
 
-QString ExplanationTextB(const CaptionOf& caption, const WorksheetResultB& result, const QDate& today) {
+QString ExplanationTextB(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
     const Party plaintiff = ReadParty(caption, 'P', result);
     const Party defendant = ReadParty(caption, 'D', result);
     return "This is a Shared Custody Child Support Calculation (Worksheet B) performed on " + FormatDate(today) +
            ", where the children spend part of the year with each parent." + kParagraphBreak +
            PartiesChildrenAndIncomes(caption, result, today) + FromTheBasicObligation(caption, result, plaintiff, defendant);
-}
-
-QString ExplanationTextBForRun(const CaptionOf& caption, const CalculationVariables&, const QDate& today) {
-    return ExplanationTextB(caption, LastWorksheetB(), today);
 }
 
 }  // namespace qvr

@@ -8,9 +8,6 @@ namespace qvr {
 
 // Built from a worksheet B result and from the window's captions as shown; ages are counted on
 // `today`. No line break at the end.
-QString ExplanationTextB(const CaptionOf& caption, const WorksheetResultB& result, const QDate& today);
-// The explanation of the run's last worksheet B calculation (LastWorksheetB), as the window asks
-// for it.
-QString ExplanationTextBForRun(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
+QString ExplanationTextB(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
 
 }  // namespace qvr

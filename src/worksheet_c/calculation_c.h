@@ -10,7 +10,7 @@
 namespace qvr {
 
 // Worksheet C's own lines. Lines 1 to 4 and the expenses of 7a to 7c stand in the shared
-// calculation variables (the expenses in PLine5a … DLine5c, where the expense editors find them).
+// calculation variables (the expenses in PLine5a … DLine5c, as on every worksheet).
 struct SplitCustodyLines {
     double PLine5a = 0, DLine5a = 0, CLine5a = 0;  // children living with each parent; all counted
     double PLine5b = 0, DLine5b = 0;               // each household's percentage of the children

@@ -38,7 +38,7 @@ TEST(LookupBasicObligation, GivesTheAmountOrSaysWhyThereIsNone) {
                                          : Schedule();
         WorksheetResult r;
         HideWarning(r);
-        EXPECT_DOUBLE_EQ(LookupBasicObligation(r, schedule, row.income, row.children, {row.showWarnings}), row.amount);
+        EXPECT_DOUBLE_EQ(LookupBasicObligation(r, schedule, row.income, row.children, {row.showWarnings, "Y", "N", {}}), row.amount);
         EXPECT_EQ(r.Line4Coverage, row.coverage);
         EXPECT_EQ(r.captions.at("lblWarning"), row.warning);
         EXPECT_EQ(r.visible.at("lblWarning"), *row.warning != '\0');

@@ -113,12 +113,7 @@ bool DeleteCaseRecord(Recordset& records, const QString& id) {
 }
 
 QString CaseListItem(const Value& name, const Value& id) {
-    const QString shownName = name.value_or("No Name").left(kNameWidth);
-    const QString shownId = id.value_or("").trimmed();
-    QString item(kNameWidth + shownId.size(), u' ');
-    std::copy(shownName.cbegin(), shownName.cend(), item.begin());
-    std::copy(shownId.cbegin(), shownId.cend(), item.begin() + kNameWidth);
-    return item;
+    return name.value_or("No Name").leftJustified(kNameWidth, ' ', true) + id.value_or("").trimmed();
 }
 
 QStringList SortedCaseList(Database& db) {

@@ -82,12 +82,6 @@ int ValueOf(const QCheckBox* box) {
     }
 }
 
-// The amount line 4 shows: the whole amount when it is written with thousands separators.
-double ShownAmount(const QString& caption) {
-    if (caption.indexOf(',') >= 1) return AmountOf(caption);
-    return Val(caption);
-}
-
 QString ChildColumnName(int n, const char* column) { return QString("child%1%2").arg(n).arg(column); }
 
 }  // namespace
@@ -393,7 +387,7 @@ void WorksheetWindow::cmdExplanation_Click() {
 
 void WorksheetWindow::cmdOverrideSupport_Click() {
     if (cmdOverrideSupport->text() != kCancelOverride) {
-        state.OverrideAmount = Str(ShownAmount(Caption("lblC4")));
+        state.OverrideAmount = Str(AmountOf(Caption("lblC4")));
         OverRide().exec();
         WriteAndRecompute({{"override", state.OverrideFlag}, {"overamt", state.OverrideAmount}});
     } else {

@@ -16,7 +16,7 @@ const WorksheetDescription& DescriptionB() {
         .letter = "B",
         .form = CourtFormB(),
         .calculate = CalculateWorksheetBForRun,
-        .explain = ExplanationTextBForRun,
+        .explain = ExplanationTextB,
         .roundLines = &ProgramState::RoundLinesB,
         .round = {"cmdRound13thru14", "Round Lines 13 - 14"},
         .showChildrenDialog = ShowModal<GetChBa>,
