@@ -32,10 +32,7 @@ QString ColumnHeading(const QFont& font, const std::vector<std::pair<QString, in
     return heading;
 }
 
-QString StoredDateOfBirth(const QString& text) {
-    const std::optional<QDate> date = ParseDate(text);
-    return date ? FormatDate(*date) : text.trimmed();
-}
+QString StoredDateOfBirth(const QString& text) { return DateAsLeft(text.trimmed()); }
 
 QLineEdit* MakeChildBox(QLineEdit* box) {
     SetTextColors(box, kFieldBlue, Qt::white);
