@@ -19,10 +19,10 @@ CaseColumns SoleCase(const char* id, const char* plaintiffIncome, const char* de
 }
 
 void BM_CalculateCurrentCase_CommonIncomes(benchmark::State& run) {
-    BenchCalculation(run, "CO000001", CalculateWorksheetAForRun);
+    BenchCalculation(run, "CO000001", CalculateWorksheetA, &ProgramState::RoundLinesA);
 }
 void BM_CalculateCurrentCase_TopOfSchedule(benchmark::State& run) {
-    BenchCalculation(run, "TO000001", CalculateWorksheetAForRun);
+    BenchCalculation(run, "TO000001", CalculateWorksheetA, &ProgramState::RoundLinesA);
 }
 BENCHMARK(BM_CalculateCurrentCase_CommonIncomes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalculateCurrentCase_TopOfSchedule)->Unit(benchmark::kMicrosecond);

@@ -25,17 +25,17 @@ CaseColumns SharedCase(const char* id, const char* plaintiffIncome, const char* 
 }
 
 void BM_CalculateWorksheetB_CommonIncomes(benchmark::State& run) {
-    BenchCalculation(run, "CO000001", CalculateWorksheetBForRun);
+    BenchCalculation(run, "CO000001", CalculateWorksheetB, &ProgramState::RoundLinesB);
 }
 void BM_CalculateWorksheetB_TopOfSchedule(benchmark::State& run) {
-    BenchCalculation(run, "TO000001", CalculateWorksheetBForRun);
+    BenchCalculation(run, "TO000001", CalculateWorksheetB, &ProgramState::RoundLinesB);
 }
 BENCHMARK(BM_CalculateWorksheetB_CommonIncomes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalculateWorksheetB_TopOfSchedule)->Unit(benchmark::kMicrosecond);
 
 void BM_ProduceFormB(benchmark::State& run) {
     BenchProduction(run, CourtFormB(), [](QWidget& window) {
-        FillFromCalculation(window, CourtFormB(), "CO000001", CalculateWorksheetBForRun);
+        FillFromCalculation(window, CourtFormB(), "CO000001", CalculateWorksheetB, &ProgramState::RoundLinesB);
     });
 }
 BENCHMARK(BM_ProduceFormB)->Unit(benchmark::kMillisecond);

@@ -73,16 +73,17 @@ int RunBenchmarksOn(const BenchDrive& drive, int argc, char** argv) {
     return 0;
 }
 
-void BenchCalculation(benchmark::State& run, const char* caseId, const WorksheetCalculation& calculate) {
+void BenchCalculation(benchmark::State& run, const char* caseId, const WorksheetCalculation& calculate,
+                      QString ProgramState::*roundLines) {
     state.CurrentCaseId = caseId;
-    for (auto _ : run) benchmark::DoNotOptimize(CalculateCurrentCase(calculate));
+    for (auto _ : run) benchmark::DoNotOptimize(CalculateCurrentCase(calculate, roundLines));
     if (state.CLine4 == 0) run.SkipWithError("the lookup found nothing");
 }
 
 void FillFromCalculation(QWidget& window, const CourtFormLayout& form, const char* caseId,
-                         const WorksheetCalculation& calculate) {
+                         const WorksheetCalculation& calculate, QString ProgramState::*roundLines) {
     state.CurrentCaseId = caseId;
-    const std::optional<WorksheetResult> result = CalculateCurrentCase(calculate);
+    const std::optional<WorksheetResult> result = CalculateCurrentCase(calculate, roundLines);
     for (const FormBlank& blank : form.Fields()) {
         if (blank.kind == CellKind::CheckBox) {
             auto* box = new QCheckBox(&window);

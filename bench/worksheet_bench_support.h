@@ -29,11 +29,12 @@ struct BenchDrive {
 int RunBenchmarksOn(const BenchDrive& drive, int argc, char** argv);
 
 // The whole calculation of the case as the window runs it after every entry.
-void BenchCalculation(benchmark::State& run, const char* caseId, const WorksheetCalculation& calculate);
+void BenchCalculation(benchmark::State& run, const char* caseId, const WorksheetCalculation& calculate,
+                      QString ProgramState::*roundLines);
 
 // Fills the window's controls for `form` as the calculation of the case fills them.
 void FillFromCalculation(QWidget& window, const CourtFormLayout& form, const char* caseId,
-                         const WorksheetCalculation& calculate);
+                         const WorksheetCalculation& calculate, QString ProgramState::*roundLines);
 
 using FillWindow = std::function<void(QWidget& window)>;
 

@@ -21,12 +21,12 @@ const CaseColumns kSplitCase = {
     {"padja", " 400"}, {"padjb", " 85.25"}, {"dadjb", " 120"}, {"dadjc", " 75"}, {"chkbox1", " 1"},
 };
 
-void BM_CalculateWorksheetC(benchmark::State& run) { BenchCalculation(run, "SP000001", CalculateWorksheetCForRun); }
+void BM_CalculateWorksheetC(benchmark::State& run) { BenchCalculation(run, "SP000001", CalculateWorksheetC, &ProgramState::RoundLinesC); }
 BENCHMARK(BM_CalculateWorksheetC)->Unit(benchmark::kMicrosecond);
 
 void BM_ProduceFormC(benchmark::State& run) {
     BenchProduction(run, CourtFormC(), [](QWidget& window) {
-        FillFromCalculation(window, CourtFormC(), "SP000001", CalculateWorksheetCForRun);
+        FillFromCalculation(window, CourtFormC(), "SP000001", CalculateWorksheetC, &ProgramState::RoundLinesC);
     });
 }
 BENCHMARK(BM_ProduceFormC)->Unit(benchmark::kMillisecond);

@@ -101,11 +101,12 @@ void SetCalculationVariables(const WorksheetResult& result) {
     state.OverrideAmount = Str(result.OverrideAmount);
 }
 
-std::optional<WorksheetResult> CalculateCurrentCase(const WorksheetCalculation& calculate) {
+std::optional<WorksheetResult> CalculateCurrentCase(const WorksheetCalculation& calculate,
+                                                    QString ProgramState::*roundLines) {
     const std::optional<CaseRecord> record = ReadCurrentCaseRecord();
     if (!record) return std::nullopt;
     Schedule schedule = Schedule::FromDatabase(state.ScheduleDatabasePath);
-    WorksheetResult result = calculate(*record, schedule);
+    WorksheetResult result = calculate(*record, WorksheetSettingsFromState(state.*roundLines), schedule);
     SetCalculationVariables(result);
     return result;
 }

@@ -4,6 +4,7 @@
 // worksheet's own calculation (CalculateWorksheetA, …) fills the rest from the same record.
 
 #include "core/calculation_variables.h"
+#include "core/program_state.h"
 #include "dialogs/schedule_lookup.h"
 #include "worksheet/case_record.h"
 #include "worksheet/court_form_layout.h"
@@ -52,11 +53,14 @@ void HideWarning(WorksheetResult& result);
 // Copies the result's calculation variables into the program-wide state.
 void SetCalculationVariables(const WorksheetResult& result);
 
-using WorksheetCalculation = std::function<WorksheetResult(const CaseRecord& record, Schedule& schedule)>;
+using WorksheetCalculation =
+    std::function<WorksheetResult(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule)>;
 
 // A worksheet's calculation of the current case as its window runs it: the record, the schedule
-// database at `state.ScheduleDatabasePath` (no rows when unreadable); sets the program-wide
-// calculation variables. nullopt when there is no current case record.
-std::optional<WorksheetResult> CalculateCurrentCase(const WorksheetCalculation& calculate);
+// database at `state.ScheduleDatabasePath` (no rows when unreadable), the settings of the run with
+// the worksheet's rounding flag (RoundLinesA, …); sets the program-wide calculation variables.
+// nullopt when there is no current case record.
+std::optional<WorksheetResult> CalculateCurrentCase(const WorksheetCalculation& calculate,
+                                                    QString ProgramState::*roundLines);
 
 }  // namespace qvr

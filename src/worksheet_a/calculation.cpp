@@ -1,6 +1,5 @@
 #include "worksheet_a/calculation.h"
 
-#include "core/program_state.h"
 #include "core/values.h"
 #include "worksheet/captions.h"
 #include "worksheet/expenses.h"
@@ -156,10 +155,6 @@ WorksheetResult CalculateWorksheetA(const CaseRecord& record, const WorksheetSet
     WriteLineCaptions(r);
     FinishCaptions(r, settings, CourtFormA());
     return r;
-}
-
-WorksheetResult CalculateWorksheetAForRun(const CaseRecord& record, Schedule& schedule) {
-    return CalculateWorksheetA(record, WorksheetSettingsFromState(state.RoundLinesA), schedule);
 }
 
 }  // namespace qvr

@@ -18,7 +18,5 @@ bool PlaintiffHasCustody(const QString& whosecustody);
 bool CheckShadedArea(double income, double children, const std::array<double, 6>& limits);
 
 WorksheetResult CalculateWorksheetA(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
-// With the settings of the run (RoundLinesA).
-WorksheetResult CalculateWorksheetAForRun(const CaseRecord& record, Schedule& schedule);
 
 }  // namespace qvr

@@ -1,6 +1,5 @@
 #include "worksheet_b/calculation.h"
 
-#include "core/program_state.h"
 #include "core/values.h"
 #include "worksheet/basic_obligation.h"
 #include "worksheet/captions.h"
@@ -80,10 +79,6 @@ WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSe
     WriteLineCaptions(r);
     FinishCaptions(r, settings, CourtFormB());
     return r;
-}
-
-WorksheetResult CalculateWorksheetBForRun(const CaseRecord& record, Schedule& schedule) {
-    return CalculateWorksheetB(record, WorksheetSettingsFromState(state.RoundLinesB), schedule);
 }
 
 }  // namespace qvr

@@ -29,7 +29,5 @@ constexpr double kNightsInYear = 365;
 
 WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
 
-// With the settings of the run (RoundLinesB), as the window runs it.
-WorksheetResult CalculateWorksheetBForRun(const CaseRecord& record, Schedule& schedule);
 
 }  // namespace qvr

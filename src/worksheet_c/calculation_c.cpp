@@ -1,6 +1,5 @@
 #include "worksheet_c/calculation_c.h"
 
-#include "core/program_state.h"
 #include "core/values.h"
 #include "worksheet/basic_obligation.h"
 #include "worksheet/captions.h"
@@ -68,10 +67,6 @@ WorksheetCResult CalculateWorksheetC(const CaseRecord& record, const WorksheetSe
         ShowWarning(r, kNoSplitWarning);
     FinishCaptions(r, settings, CourtFormC());
     return r;
-}
-
-WorksheetResult CalculateWorksheetCForRun(const CaseRecord& record, Schedule& schedule) {
-    return CalculateWorksheetC(record, WorksheetSettingsFromState(state.RoundLinesC), schedule);
 }
 
 }  // namespace qvr

@@ -25,7 +25,5 @@ struct WorksheetCResult : WorksheetResult {
 };
 
 WorksheetCResult CalculateWorksheetC(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
-// With the settings of the run (RoundLinesC).
-WorksheetResult CalculateWorksheetCForRun(const CaseRecord& record, Schedule& schedule);
 
 }  // namespace qvr

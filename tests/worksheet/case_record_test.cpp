@@ -45,7 +45,7 @@ protected:
 
 TEST_F(CurrentCaseTest, CalculatesTheCurrentCaseAndSetsTheProgramWideVariables) {
     state.CurrentCaseId = "MO123456";
-    const std::optional<WorksheetResult> r = CalculateCurrentCase(CalculateWorksheetAForRun);
+    const std::optional<WorksheetResult> r = CalculateCurrentCase(CalculateWorksheetA, &ProgramState::RoundLinesA);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->captions.at("lblD9"), "691.76 ");
     EXPECT_EQ(r->checkBoxes, (std::array<int, 4>{0, 0, 1, 0}));
@@ -72,7 +72,7 @@ TEST_F(CurrentCaseTest, NoCurrentIdTakesTheFirstCase) {
 
 TEST_F(CurrentCaseTest, AVanishedCaseGivesNoRecord) {
     state.CurrentCaseId = "GONE0000";
-    EXPECT_FALSE(CalculateCurrentCase(CalculateWorksheetAForRun));
+    EXPECT_FALSE(CalculateCurrentCase(CalculateWorksheetA, &ProgramState::RoundLinesA));
     EXPECT_EQ(state.CurrentCaseId, "GONE0000");
     EXPECT_FALSE(state.CasesDatabase);
 }

@@ -260,7 +260,7 @@ void WorksheetWindow::ProduceForm() { ProduceCourtForm(*this, description_.form)
 
 bool WorksheetWindow::CalculateWorksheet() {
     std::optional<WorksheetResult> result;
-    if (!state.CurrentCaseId.isEmpty()) result = CalculateCurrentCase(description_.calculate);
+    if (!state.CurrentCaseId.isEmpty()) result = CalculateCurrentCase(description_.calculate, description_.roundLines);
     if (ProgramEndRequested()) return false;
     if (!result) {
         ReportCaseGone();

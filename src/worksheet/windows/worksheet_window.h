@@ -70,7 +70,7 @@ struct WorksheetDescription {
     QString letter;  // "A": CurrentWorksheetLetter for the explanation window
     const CourtFormLayout& form;
     // The calculation of a record with the run's settings; the explanation of its result as shown.
-    WorksheetResult (*calculate)(const CaseRecord& record, Schedule& schedule);
+    WorksheetCalculation calculate;
     QString (*explain)(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
     WorksheetButton explanation = {"cmdExplanation", "Explanation"};
     bool explanationUnloads = true;  // false: the explanation window opens over the worksheet

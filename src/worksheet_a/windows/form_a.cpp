@@ -23,7 +23,7 @@ const WorksheetDescription& DescriptionA() {
         .title = "Worksheet A, Child Support Obligation, Sole Custody",
         .letter = "A",
         .form = CourtFormA(),
-        .calculate = CalculateWorksheetAForRun,
+        .calculate = CalculateWorksheetA,
         .explain = ExplanationTextA,
         .roundLines = &ProgramState::RoundLinesA,
         .round = {"cmdRound7thru9", "Round Lines 7 - 9"},

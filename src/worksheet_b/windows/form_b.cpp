@@ -15,7 +15,7 @@ const WorksheetDescription& DescriptionB() {
         .title = "Worksheet B, Child Support Obligation, Joint or Shared Physical Custody",
         .letter = "B",
         .form = CourtFormB(),
-        .calculate = CalculateWorksheetBForRun,
+        .calculate = CalculateWorksheetB,
         .explain = ExplanationTextB,
         .roundLines = &ProgramState::RoundLinesB,
         .round = {"cmdRound13thru14", "Round Lines 13 - 14"},

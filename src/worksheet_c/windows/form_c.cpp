@@ -14,7 +14,7 @@ const WorksheetDescription& DescriptionC() {
         .title = "Worksheet C, Child Support Obligation, Split Custody",
         .letter = "C",
         .form = CourtFormC(),
-        .calculate = CalculateWorksheetCForRun,
+        .calculate = CalculateWorksheetC,
         .explain = ExplanationTextC,
         .explanation = {"cmdCalculationDetails", "Explanation"},
         .explanationUnloads = false,
