@@ -2,6 +2,7 @@
 
 #include "core/values.h"
 
+#include <QStringList>
 #include <array>
 
 namespace qvr {
@@ -26,9 +27,11 @@ QString ChildText(const CaptionOf& caption, int row, const QDate& today) {
     return age ? name + " - age " + QString::number(*age) : name;
 }
 
-QString PartiesSentence(const PartyFigures& plaintiff, const PartyFigures& defendant) {
+QString PartiesSentence(const PartyFigures& plaintiff, const PartyFigures& defendant, Wording wording) {
     if (!plaintiff.named && !defendant.named)
-        return "Neither the Plaintiff or the Defendant in this case has not yet been identified.";
+        return wording == Wording::Plain
+                   ? "Neither the Plaintiff nor the Defendant in this case has been identified yet."
+                   : "Neither the Plaintiff or the Defendant in this case has not yet been identified.";
     if (!plaintiff.named)
         return "The Defendant in this case is " + defendant.name + ", but the Plaintiff has not yet been identified.";
     if (!defendant.named)
@@ -37,17 +40,23 @@ QString PartiesSentence(const PartyFigures& plaintiff, const PartyFigures& defen
            ", who is the Defendant.";
 }
 
-QString ChildrenSentence(const CaptionOf& caption, int numChildren, const QDate& today) {
+QString ChildrenSentence(const CaptionOf& caption, int numChildren, const QDate& today, Wording wording) {
     if (numChildren == 0) return "No children have been identified in this case.";
-    QString text = "Together, they have " + QString::number(numChildren) +
-                   (numChildren == 1 ? " child who is involved in this calculation for child-support ("
-                                     : " children who are involved in this calculation for child-support (") +
-                   ChildText(caption, 1, today);
+    QStringList children{ChildText(caption, 1, today)};
     for (int row = 2; row <= 6; ++row) {
         const QString child = ChildText(caption, row, today);
-        if (!child.isEmpty()) text += ", " + child;
+        if (!child.isEmpty()) children << child;
     }
-    return text + "). ";
+    // Worksheet A's list keeps an empty place for an empty first row.
+    if (wording == Wording::Plain) children.removeAll(QString());
+    return "Together, they have " + QString::number(numChildren) +
+           (numChildren == 1 ? " child who is involved in this calculation for child-support ("
+                             : " children who are involved in this calculation for child-support (") +
+           children.join(", ") + "). ";
+}
+
+QString Amount(const QString& shown, Wording wording) {
+    return wording == Wording::Plain ? Dollars(shown) : "$" + shown;
 }
 
 QString OtherChildren(const PartyFigures& party) {
@@ -55,10 +64,11 @@ QString OtherChildren(const PartyFigures& party) {
 }
 
 // How the parent's income was adjusted; nothing when a figure of 1a or 1b is below zero.
-QString IncomeAdjustments(const PartyFigures& party, const QString& preexistingAloneVerb) {
+QString IncomeAdjustments(const PartyFigures& party, const QString& preexistingAloneVerb, Wording wording) {
     const int preexisting = SignOf(party.preexisting);
     const int responsibility = SignOf(party.responsibility);
-    const QString adjusted = ", resulting in an adjusted gross income of $" + party.adjusted + " per month. ";
+    const QString adjusted =
+        ", resulting in an adjusted gross income of " + Amount(party.adjusted, wording) + " per month. ";
     if (preexisting == 0 && responsibility == 0) return "and has no income adjustments. ";
     if (preexisting > 0 && responsibility == 0)
         return "and " + preexistingAloneVerb + " a preexisting child support payment of $" + party.preexisting +
@@ -73,10 +83,10 @@ QString IncomeAdjustments(const PartyFigures& party, const QString& preexistingA
     return {};
 }
 
-QString IncomeSentence(const PartyFigures& party, const QString& preexistingAloneVerb) {
+QString IncomeSentence(const PartyFigures& party, const QString& preexistingAloneVerb, Wording wording) {
     if (SignOf(party.income) == 0) return "A monthly income amount has not yet been entered for the " + party.role + ".";
-    return party.name + "'s monthly gross income is $" + party.income + ", " +
-           IncomeAdjustments(party, preexistingAloneVerb);
+    return party.name + "'s monthly gross income is " + Amount(party.income, wording) + ", " +
+           IncomeAdjustments(party, preexistingAloneVerb, wording);
 }
 
 QString CombinedIncome(const CaptionOf& caption, const PartyFigures& plaintiff, const PartyFigures& defendant) {
@@ -116,6 +126,12 @@ QString ExpenseSentence(const QString& name, const ExpenseFigures& expenses, con
            ExpenseComponent(expenses.extraordinary) + afterExtraordinary + "totaling $" + expenses.total + ". ";
 }
 
+QString Dollars(const QString& shown) {
+    return shown.startsWith('-') ? "-$" + shown.mid(1) : "$" + shown;
+}
+
+QString TheChildren(int count) { return count == 1 ? "the child" : "the children"; }
+
 int SignOf(const QString& shown) {
     const std::optional<double> amount = CCur(shown);
     const double value = amount ? *amount : Val(shown);
@@ -138,13 +154,19 @@ PartyFigures ReadPartyFigures(const CaptionOf& caption, QChar letter, const Calc
     return party;
 }
 
-QString PartiesChildrenAndIncomes(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
+QString PartiesChildrenAndIncomes(const CaptionOf& caption, const CalculationVariables& result, const QDate& today,
+                                  Wording wording) {
     const PartyFigures plaintiff = ReadPartyFigures(caption, 'P', result);
     const PartyFigures defendant = ReadPartyFigures(caption, 'D', result);
-    return PartiesSentence(plaintiff, defendant) + kParagraphBreak +
-           ChildrenSentence(caption, result.NumChildren, today) + kParagraphBreak +
-           IncomeSentence(plaintiff, "receives a credit for") + kParagraphBreak +
-           IncomeSentence(defendant, "pays") + kParagraphBreak + CombinedIncome(caption, plaintiff, defendant);
+    return PartiesSentence(plaintiff, defendant, wording) + kParagraphBreak +
+           ChildrenSentence(caption, result.NumChildren, today, wording) + kParagraphBreak +
+           IncomeSentence(plaintiff, "receives a credit for", wording) + kParagraphBreak +
+           IncomeSentence(defendant, "pays", wording) + kParagraphBreak + CombinedIncome(caption, plaintiff, defendant);
+}
+
+QString OverrideSentence(const QString& line4) {
+    return "The BASIC child support obligation (line 4) is not taken from the NC Schedule of Basic Support "
+           "Obligations: it is the override amount of " + Dollars(line4) + " entered for this case. ";
 }
 
 QString ScheduleGapParagraph(const CalculationVariables& result, const QString& combinedIncome) {

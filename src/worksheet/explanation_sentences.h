@@ -20,6 +20,16 @@ extern const QString kParagraphBreak;
 // Only the sign of a figure as shown counts; an empty caption is zero.
 int SignOf(const QString& shown);
 
+// Worksheet A tells its sentences word for word as its users have always read them, slips
+// included; shared and split custody word theirs plainly.
+enum class Wording { Kept, Plain };
+
+// An amount as shown with its dollar sign, which goes after a minus sign: "-$107.00".
+QString Dollars(const QString& shown);
+
+// "the child" for one child, "the children" for any other number.
+QString TheChildren(int count);
+
 // One parent's lines 1 to 3 as the worksheet shows them, trimmed.
 struct PartyFigures {
     QString role;  // "Plaintiff" or "Defendant"
@@ -60,7 +70,11 @@ QString ExpenseSentence(const QString& name, const ExpenseFigures& expenses,
 // The parties, the children, both incomes and, when above zero, the combined income, each
 // paragraph followed by a break; ages are counted on `today`. The defendant "pays" a
 // pre-existing payment where the plaintiff "receives a credit for" one.
-QString PartiesChildrenAndIncomes(const CaptionOf& caption, const CalculationVariables& result, const QDate& today);
+QString PartiesChildrenAndIncomes(const CaptionOf& caption, const CalculationVariables& result, const QDate& today,
+                                  Wording wording = Wording::Kept);
+
+// That line 4 is the override amount shown, not the schedule's; `line4` as shown.
+QString OverrideSentence(const QString& line4);
 
 // Why there is no basic obligation when the schedule did not give line 4 (result.Line4Coverage),
 // for the combined income as shown; empty when it did.

@@ -54,13 +54,13 @@ void WriteLineCaptions(WorksheetResultB& r) {
     WriteAdjustedOrderCaptions(r, r.adjusted, 10);
 }
 
-bool AnyChildShared(const WorksheetResultB& r) {
+}  // namespace
+
+bool AnyChildShared(const CalculationVariables& r) {
     for (const std::optional<double>& nights : r.ChildNightsWithPlaintiff)
         if (nights && *nights >= kSharedCustodyNights && kNightsInYear - *nights >= kSharedCustodyNights) return true;
     return false;
 }
-
-}  // namespace
 
 WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule) {
     WorksheetResultB r;

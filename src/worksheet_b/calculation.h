@@ -27,6 +27,10 @@ struct WorksheetResultB : WorksheetResult, SharedCustodyLines {};
 constexpr double kSharedCustodyNights = 123;
 constexpr double kNightsInYear = 365;
 
+// Whether a counted child spends at least kSharedCustodyNights with each parent: else worksheet B
+// does not apply.
+bool AnyChildShared(const CalculationVariables& r);
+
 WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
 
 

@@ -22,26 +22,32 @@ QString ChildName(const CaptionOf& caption, int row) {
     return name.isEmpty() ? QString("Child %1").arg(row) : name;
 }
 
+// "the child spends" for one child, "the children spend" for more.
+QString TheChildrenDo(const CalculationVariables& result, const char* verbForOne, const char* verbForMore) {
+    return TheChildren(result.NumChildren) + " " + (result.NumChildren == 1 ? verbForOne : verbForMore);
+}
+
 QString BasicObligation(const CaptionOf& caption, const CalculationVariables& result) {
     const QString line4 = ShownFigure(caption, "lblC4");
     const QString source =
         result.OverrideFlag == "Y"
-            ? "The BASIC child support obligation (line 4) is not taken from the NC Schedule of Basic Support "
-              "Obligations: it is the override amount of $" + line4 + " entered for this case. "
+            ? OverrideSentence(line4)
             : "The BASIC child support obligation is determined using the NC Schedule of Basic Support Obligations. "
-              "Based on the combined adjusted gross income amount of $" + ShownFigure(caption, "lblC2") + " and " +
-                  QString::number(result.NumChildren) + (result.NumChildren == 1 ? " child" : " children") +
-                  ", the BASIC child support obligation amount (line 4) is $" + line4 + ". ";
-    return source +
-           "When the children live with each parent for part of the year, both households bear costs for them, so "
-           "the BASIC obligation is multiplied by 1.5, giving a shared custody basic obligation (line 5) of $" +
-           ShownFigure(caption, "lblC5") + "." + kParagraphBreak;
+              "Based on the combined adjusted gross income amount of " + Dollars(ShownFigure(caption, "lblC2")) +
+                  " and " + QString::number(result.NumChildren) + (result.NumChildren == 1 ? " child" : " children") +
+                  ", the BASIC child support obligation amount (line 4) is " + Dollars(line4) + ". ";
+    return source + "When " + TheChildrenDo(result, "lives", "live") +
+           " with each parent for part of the year, both households bear costs for " +
+           (result.NumChildren == 1 ? "the child" : "them") +
+           ", so the BASIC obligation is multiplied by 1.5, giving a shared custody basic obligation (line 5) of " +
+           Dollars(ShownFigure(caption, "lblC5")) + "." + kParagraphBreak;
 }
 
 QString Portions(const Party& plaintiff, const Party& defendant) {
     return "Each parent's portion of the shared custody basic obligation follows their share of the combined "
-           "income: " + plaintiff.name + "'s " + plaintiff.share + "% is $" + plaintiff.portion + ", and " +
-           defendant.name + "'s " + defendant.share + "% is $" + defendant.portion + " (line 6)." + kParagraphBreak;
+           "income: " + plaintiff.name + "'s " + plaintiff.share + "% is " + Dollars(plaintiff.portion) + ", and " +
+           defendant.name + "'s " + defendant.share + "% is " + Dollars(defendant.portion) + " (line 6)." +
+           kParagraphBreak;
 }
 
 QString ChildNightsList(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
@@ -50,30 +56,36 @@ QString ChildNightsList(const CaptionOf& caption, const CalculationVariables& re
     for (int row = 1; row <= 6; ++row) {
         const std::optional<double> nights = result.ChildNightsWithPlaintiff[size_t(row - 1)];
         if (!nights) continue;
-        children << ChildName(caption, row) + " spends " + WholeCaption(*nights) + " with " + plaintiff.name + " and " +
+        children << ChildName(caption, row) + " spends " + WholeCaption(*nights) +
+                        (*nights == 1 ? " overnight with " : " overnights with ") + plaintiff.name + " and " +
                         WholeCaption(kNightsInYear - *nights) + " with " + defendant.name;
     }
     return children.join("; ");
 }
 
-QString Overnights(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
-                   const Party& defendant) {
+QString NightsOfEachChild(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
+                          const Party& defendant) {
     if (result.NumChildren == 0)
-        return "Since no children have been identified, no overnights are counted with either parent." +
-               kParagraphBreak;
-    return "Of the 365 overnights in a year, " + ChildNightsList(caption, result, plaintiff, defendant) +
-           ". Together that is " + plaintiff.nights + " overnights with " + plaintiff.name + " and " +
-           defendant.nights + " with " + defendant.name + " out of " + ShownFigure(caption, "lblTotalOvernights") +
-           ", so the children are with " + plaintiff.name + " " + plaintiff.nightsShare + "% of the time and with " +
-           defendant.name + " " + defendant.nightsShare + "% of the time (line 8)." + kParagraphBreak;
+        return "Since no children have been identified, no overnights are counted with either parent. ";
+    return "Of the 365 overnights in a year, " + ChildNightsList(caption, result, plaintiff, defendant) + ". ";
 }
 
-QString TimeWithOtherParent(const Party& plaintiff, const Party& defendant) {
-    return "Each parent owes support for the time the children spend with the other parent: " + plaintiff.name +
-           "'s portion of $" + plaintiff.portion + " for " + defendant.name + "'s " + defendant.nightsShare +
-           "% of the overnights is $" + plaintiff.timeWithOther + ", and " + defendant.name + "'s portion of $" +
-           defendant.portion + " for " + plaintiff.name + "'s " + plaintiff.nightsShare + "% is $" +
-           defendant.timeWithOther + " (line 9)." + kParagraphBreak;
+QString Overnights(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
+                   const Party& defendant) {
+    return NightsOfEachChild(caption, result, plaintiff, defendant) + "Together that is " + plaintiff.nights +
+           " overnights with " + plaintiff.name + " and " + defendant.nights + " with " + defendant.name + " out of " +
+           ShownFigure(caption, "lblTotalOvernights") + ", so " + TheChildrenDo(result, "is", "are") + " with " +
+           plaintiff.name + " " + plaintiff.nightsShare + "% of the time and with " + defendant.name + " " +
+           defendant.nightsShare + "% of the time (line 8)." + kParagraphBreak;
+}
+
+QString TimeWithOtherParent(const CalculationVariables& result, const Party& plaintiff, const Party& defendant) {
+    return "Each parent owes support for the time " + TheChildrenDo(result, "spends", "spend") +
+           " with the other parent: " + plaintiff.name + "'s portion of " + Dollars(plaintiff.portion) + " for " +
+           defendant.name + "'s " + defendant.nightsShare + "% of the overnights is " +
+           Dollars(plaintiff.timeWithOther) + ", and " + defendant.name + "'s portion of " +
+           Dollars(defendant.portion) + " for " + plaintiff.name + "'s " + plaintiff.nightsShare + "% is " +
+           Dollars(defendant.timeWithOther) + " (line 9)." + kParagraphBreak;
 }
 
 QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Party& defendant) {
@@ -83,17 +95,18 @@ QString Adjustments(const CaptionOf& caption, const Party& plaintiff, const Part
                "extraordinary expenses, so no adjustments are made." + kParagraphBreak;
     return "Included in this calculation are expenses paid directly by each parent. " +
            ExpenseSentence(plaintiff.name, plaintiff.expenses) + ExpenseSentence(defendant.name, defendant.expenses) +
-           "Each parent's fair share of the combined expenses of $" + combined +
-           " follows their share of the combined income: $" + plaintiff.fairShare + " for " + plaintiff.name +
-           " and $" + defendant.fairShare + " for " + defendant.name + " (line 11). What a parent pays beyond its "
-           "fair share is credited to it: $" + plaintiff.excess + " for " + plaintiff.name + " and $" +
-           defendant.excess + " for " + defendant.name + " (line 12)." + kParagraphBreak;
+           "Each parent's fair share of the combined expenses of " + Dollars(combined) +
+           " follows their share of the combined income: " + Dollars(plaintiff.fairShare) + " for " + plaintiff.name +
+           " and " + Dollars(defendant.fairShare) + " for " + defendant.name + " (line 11). What a parent pays "
+           "beyond his or her fair share is credited to that parent: " + Dollars(plaintiff.excess) + " for " +
+           plaintiff.name + " and " + Dollars(defendant.excess) + " for " + defendant.name + " (line 12)." +
+           kParagraphBreak;
 }
 
 QString Order(const CalculationVariables& result, const Party& plaintiff, const Party& defendant) {
-    const QString adjusted = "After these credits, " + plaintiff.name + "'s adjusted support obligation is $" +
-                             plaintiff.obligation + " and " + defendant.name + "'s is $" + defendant.obligation +
-                             " (line 13). ";
+    const QString adjusted = "After these credits, " + plaintiff.name + "'s adjusted support obligation is " +
+                             Dollars(plaintiff.obligation) + " and " + defendant.name + "'s is " +
+                             Dollars(defendant.obligation) + " (line 13). ";
     if (result.Obligor != "P" && result.Obligor != "D")
         return adjusted + "Since the two amounts are equal, they cancel out: no child support order is recommended "
                           "and neither parent pays the other.";
@@ -101,7 +114,7 @@ QString Order(const CalculationVariables& result, const Party& plaintiff, const 
     const Party& payer = plaintiffPays ? plaintiff : defendant;
     const Party& payee = plaintiffPays ? defendant : plaintiff;
     return adjusted + "The lesser amount is subtracted from the greater, so the recommended child support order "
-                      "(line 14) is for " + payer.name + " to pay " + payee.name + " $" + payer.order +
+                      "(line 14) is for " + payer.name + " to pay " + payee.name + " " + Dollars(payer.order) +
            " per month.";
 }
 
@@ -111,8 +124,19 @@ QString FromTheBasicObligation(const CaptionOf& caption, const CalculationVariab
     if (result.Line4Coverage != ScheduleCoverage::Covered)
         return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
     return BasicObligation(caption, result) + Portions(plaintiff, defendant) +
-           Overnights(caption, result, plaintiff, defendant) + TimeWithOtherParent(plaintiff, defendant) +
+           Overnights(caption, result, plaintiff, defendant) + TimeWithOtherParent(result, plaintiff, defendant) +
            Adjustments(caption, plaintiff, defendant) + Order(result, plaintiff, defendant);
+}
+
+// Without a child who spends enough overnights with each parent the worksheet does not apply,
+// whatever its lines show.
+QString NotSharedCustody(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
+                         const Party& defendant) {
+    return NightsOfEachChild(caption, result, plaintiff, defendant) +
+           "A shared custody calculation needs at least one child who spends at least " +
+           WholeCaption(kSharedCustodyNights) + " overnights a year with each parent. Since no child does, Worksheet B "
+           "does not apply to this case and its lines give no recommended child support order; the sole custody "
+           "worksheet (Worksheet A) or the split custody worksheet (Worksheet C) may fit it instead.";
 }
 
 }  // namespace
@@ -120,9 +144,13 @@ QString FromTheBasicObligation(const CaptionOf& caption, const CalculationVariab
 QString ExplanationTextB(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
     const Party plaintiff = ReadParty(caption, 'P', result);
     const Party defendant = ReadParty(caption, 'D', result);
+    const bool shared = AnyChildShared(result);
+    const QString where = ", where " + TheChildrenDo(result, "spends", "spend") + " part of the year with each parent";
     return "This is a Shared Custody Child Support Calculation (Worksheet B) performed on " + FormatDate(today) +
-           ", where the children spend part of the year with each parent." + kParagraphBreak +
-           PartiesChildrenAndIncomes(caption, result, today) + FromTheBasicObligation(caption, result, plaintiff, defendant);
+           (shared ? where : "") + "." + kParagraphBreak +
+           PartiesChildrenAndIncomes(caption, result, today, Wording::Plain) +
+           (shared ? FromTheBasicObligation(caption, result, plaintiff, defendant)
+                   : NotSharedCustody(caption, result, plaintiff, defendant));
 }
 
 }  // namespace qvr

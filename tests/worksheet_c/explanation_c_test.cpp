@@ -35,11 +35,11 @@ TEST(ExplanationC, TellsEachHouseholdAndWhoPaysWhom) {
         "The BASIC child support obligation for all of the children together is determined using the NC Schedule of "
         "Basic Support Obligations. Based on the combined adjusted gross income amount of $7,000.00, the BASIC child "
         "support obligation amount is $1,614.00. It is divided between the two households by their shares of the "
-        "children: $807.00 for the children living with Jane Roe and $807.00 for the children living with John "
-        "Doe." + kBreak +
+        "children: $807.00 for the child living with Jane Roe and $807.00 for the child living with John Doe." +
+        kBreak +
         "Each parent owes support for the children living with the other parent, in proportion to his or her share "
-        "of the combined income. Jane Roe's share of 42.86% of the $807.00 for the children living with John Doe is "
-        "$345.88. John Doe's share of 57.14% of the $807.00 for the children living with Jane Roe is $461.12. " +
+        "of the combined income. Jane Roe's share of 42.86% of the $807.00 for the child living with John Doe is "
+        "$345.88. John Doe's share of 57.14% of the $807.00 for the child living with Jane Roe is $461.12. " +
         kBreak +
         "Included in this calculation for child support are expenses paid directly by each parent. Jane Roe is "
         "claiming expenses in the amount of $100.00 for Work Related Child Care, $0.00 for Health Insurance, and "
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The defendant's 2,000 exceed its fair share by 2000 - 1142.80 = 857.20, more than its
         // 461.12; the plaintiff pays 345.88 + 396.08.
         Variant{"NegativeLine10", {{"padja", ""}, {"dadjb", " 2000"}},
-                "John Doe with one of $-396.08. An adjusted support obligation below zero means that the parent paid "
+                "John Doe with one of -$396.08. An adjusted support obligation below zero means that the parent paid "
                 "more in expenses beyond his or her fair share than he or she owes for the other household, and the "
                 "difference adds to the other parent's order." + kBreak + "Subtracting the smaller adjusted support "
                 "obligation from the larger, the recommended child support order (line 11) is that Jane Roe pays John "
@@ -92,6 +92,15 @@ INSTANTIATE_TEST_SUITE_P(
         Variant{"AboveTheSchedule", {{"pinc", " 30000"}, {"dinc", " 10000.01"}},
                 "50.00% with John Doe." + kBreak + "The BASIC child support obligation is determined using the NC Schedule of Basic Support "
                     "Obligations, but the schedule does not reach a combined adjusted gross income of $40,000.01"},
+        Variant{"Override", {{"override", "Y"}, {"overamt", "1200"}},
+                "50.00% with John Doe." + kBreak + "The BASIC child support obligation (line 4) is not taken from the "
+                "NC Schedule of Basic Support Obligations: it is the override amount of $1,200.00 entered for this "
+                "case. It is divided between the two households by their shares of the children: $600.00 for"},
+        Variant{"OneChild", {{"child2name", ""}},
+                "John Doe does not have custody of the child. A split custody calculation needs at least one child "
+                "living with each parent; while the child lives in one household, the sole custody worksheet "
+                "(Worksheet A) fits this case." + kBreak + "The BASIC child support obligation for the child is "
+                "determined"},
         Variant{"NoChild", {{"child1name", ""}, {"child2name", ""}},
                 "42.86%, while John Doe's share is 57.14%." + kBreak + "A split custody calculation needs at least "
                 "one child living with each parent." + kBreak + "The BASIC"}),
