@@ -105,14 +105,31 @@ QString Order(const CalculationVariables& result, const Party& plaintiff, const 
            " per month.";
 }
 
+// Why there is no order when stored overnights are not whole nights of one year; empty when all are.
+QString NightsOutsideTheYear(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff) {
+    QStringList children;
+    for (int row = 1; row <= 6; ++row) {
+        const std::optional<double> nights = result.ChildNightsWithPlaintiff[size_t(row - 1)];
+        if (nights && !IsNightsOfAYear(*nights)) children << ChildName(caption, row) + " (" + TrimBlanks(Str(*nights)) + ")";
+    }
+    if (children.isEmpty()) return {};
+    const QString last = children.takeLast();
+    return "Each child's overnights with " + plaintiff.name +
+           " must be a whole number from 0 to 365, but those stored for " +
+           (children.isEmpty() ? last : children.join(", ") + " and " + last) +
+           " are not, so no recommended child support order (line 14) is computed here. Please enter them again "
+           "in the Number of Overnights window, which opens when you click the children on the worksheet.";
+}
+
 // Without a line 4 from the schedule there is nothing further to tell but why.
 QString FromTheBasicObligation(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
                                const Party& defendant) {
     if (result.Line4Coverage != ScheduleCoverage::Covered)
         return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
+    const QString noOrder = NightsOutsideTheYear(caption, result, plaintiff);
     return BasicObligation(caption, result) + Portions(plaintiff, defendant) +
            Overnights(caption, result, plaintiff, defendant) + TimeWithOtherParent(plaintiff, defendant) +
-           Adjustments(caption, plaintiff, defendant) + Order(result, plaintiff, defendant);
+           Adjustments(caption, plaintiff, defendant) + (noOrder.isEmpty() ? Order(result, plaintiff, defendant) : noOrder);
 }
 
 }  // namespace
