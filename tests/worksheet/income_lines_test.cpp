@@ -45,19 +45,5 @@ TEST(LookupBasicObligation, GivesTheAmountOrSaysWhyThereIsNone) {
     }
 }
 
-// Each of these shares is an exact half cent, rounded to the even cent.
-TEST(ComputeIncomeShares, RoundsAHalfCentShareToTheEvenCent) {
-    for (const auto& [plaintiff, defendant, pShare, dShare] : {std::tuple{1317.0, 1083.0, 54.88, 45.12},
-                                                                {4900.0, 11100.0, 30.62, 69.38},
-                                                                {2300.0, 13700.0, 14.38, 85.62}}) {
-        WorksheetResult r;
-        r.PInc = plaintiff;
-        r.DInc = defendant;
-        ComputeIncomeShares(r);
-        EXPECT_EQ(r.PLine3, pShare) << plaintiff;
-        EXPECT_EQ(r.DLine3, dShare) << plaintiff;
-    }
-}
-
 }  // namespace
 }  // namespace qvr

@@ -71,12 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
         WorksheetCase{"AboveTheSchedule", OneEach({{"pinc", " 30000"}, {"dinc", " 10000.01"}, {"child2cust", ""}}), "",
                       {{"lblC4", "0.00 "}, {"lblP11", ""}, {"lblD11", ""},
                        {"lblWarning", "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME"}}},
-        // Beyond the schedule the child care alone makes no order.
-        WorksheetCase{"AboveTheScheduleWithChildCare",
-                      {{"child1name", "Ann"}, {"child2name", "Bo"}, {"pinc", "50000"}, {"dinc", "4000"},
-                       {"padja", "200"}},
-                      "",
-                      {{"lblP9", "14.82 "}, {"lblP10", "-14.82 "}, {"lblP11", ""}, {"lblD11", ""}}},
         // Shares of 1317 / 2400 = 54.875% and 45.125% exactly: 54.88 and 45.12. Line 4, two children
         // at 2400: 691 + 50 * 13 / 50 = 704; 5c 352 each; 6a 193.1776, 6b 158.8224.
         WorksheetCase{"HalfCentShare", OneEach({{"pinc", " 1317"}, {"dinc", " 1083"}}), "P",
