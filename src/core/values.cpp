@@ -202,13 +202,14 @@ Decimal DecimalOf(double value, std::optional<int> significantDigits = std::null
     return NumberReader(text, false).Read(Groups::None).value_or(Decimal{});
 }
 
-// A double holds 15 significant decimal digits exactly; the digits after them are mostly the error
-// of the arithmetic that made the value, which would turn 54.875 computed as 54.87499999999999 into
-// no half. Rounding at a place within them uses those 15 digits; at a place beyond them, every digit.
+// Any decimal of up to 15 significant digits comes back whole from a double; the digits after them
+// are mostly the error of the arithmetic that made the value, which would turn 54.875 computed as
+// 54.87499999999999 into no half. Rounding at a place within them uses those 15 digits; at a place
+// beyond them, every digit.
 constexpr int kExactDigits = 15;
 
 Decimal DecimalForRounding(double value, int decimals) {
-    Decimal shortest = DecimalOf(value);
+    const Decimal shortest = DecimalOf(value);
     return shortest.exponent + decimals < kExactDigits ? DecimalOf(value, kExactDigits) : shortest;
 }
 

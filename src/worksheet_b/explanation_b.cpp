@@ -110,7 +110,8 @@ QString NightsOutsideTheYear(const CaptionOf& caption, const CalculationVariable
     QStringList children;
     for (int row = 1; row <= 6; ++row) {
         const std::optional<double> nights = result.ChildNightsWithPlaintiff[size_t(row - 1)];
-        if (nights && !IsNightsOfAYear(*nights)) children << ChildName(caption, row) + " (" + TrimBlanks(Str(*nights)) + ")";
+        if (nights && !IsNightsOfAYear(*nights))
+            children << ChildName(caption, row) + " (" + TrimBlanks(Str(*nights)) + ")";
     }
     if (children.isEmpty()) return {};
     const QString last = children.takeLast();
@@ -129,7 +130,8 @@ QString FromTheBasicObligation(const CaptionOf& caption, const CalculationVariab
     const QString noOrder = NightsOutsideTheYear(caption, result, plaintiff);
     return BasicObligation(caption, result) + Portions(plaintiff, defendant) +
            Overnights(caption, result, plaintiff, defendant) + TimeWithOtherParent(plaintiff, defendant) +
-           Adjustments(caption, plaintiff, defendant) + (noOrder.isEmpty() ? Order(result, plaintiff, defendant) : noOrder);
+           Adjustments(caption, plaintiff, defendant) +
+           (noOrder.isEmpty() ? Order(result, plaintiff, defendant) : noOrder);
 }
 
 }  // namespace
