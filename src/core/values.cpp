@@ -202,6 +202,17 @@ Decimal DecimalOf(double value, std::optional<int> significantDigits = std::null
     return NumberReader(text, false).Read(Groups::None).value_or(Decimal{});
 }
 
+// Any decimal of up to 15 significant digits comes back whole from a double; the digits after them
+// are mostly the error of the arithmetic that made the value, which would turn 54.875 computed as
+// 54.87499999999999 into no half. Rounding at a place within them uses those 15 digits; at a place
+// beyond them, every digit.
+constexpr int kExactDigits = 15;
+
+Decimal DecimalForRounding(double value, int decimals) {
+    const Decimal shortest = DecimalOf(value);
+    return shortest.exponent + decimals < kExactDigits ? DecimalOf(value, kExactDigits) : shortest;
+}
+
 enum class Tie { ToEven, AwayFromZero };
 
 bool RoundsUp(const std::string& digits, std::size_t keep, Tie tie) {
@@ -424,7 +435,7 @@ QString Str(double value) {
     if (std::isnan(value)) {
         return QStringLiteral("NaN");
     }
-    const Decimal number = DecimalOf(ClampInfinity(value), 15);
+    const Decimal number = DecimalOf(ClampInfinity(value), kExactDigits);
     const long long exponent = number.exponent - 1;
     const bool exponentForm = !number.digits.empty() && (exponent < -4 || exponent >= 15);
     return QLatin1String(number.negative ? "-" : " ") +
@@ -472,7 +483,7 @@ double Round(double value, int decimals) {
     if (!std::isfinite(value)) {
         return value;
     }
-    Decimal number = DecimalOf(value);
+    Decimal number = DecimalForRounding(value, decimals);
     RoundToDecimals(number, decimals, Tie::ToEven);
     return ToDoubleClamped(number);
 }
@@ -481,7 +492,8 @@ QString Format(double value, const QString& pattern) {
     if (std::isnan(value)) {
         return QStringLiteral("NaN");
     }
-    return FormatDecimal(DecimalOf(ClampInfinity(value)), ReadPattern(pattern));
+    const DisplayPattern display = ReadPattern(pattern);
+    return FormatDecimal(DecimalForRounding(ClampInfinity(value), display.decimals), display);
 }
 
 QString Format(const QString& text, const QString& pattern) {

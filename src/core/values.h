@@ -44,14 +44,14 @@ double AmountOf(const QString& text);
 QString CurrencyText(double value);
 
 // Rounding to a number of decimals with an exact half going to the even neighbour:
-// 2.125 -> 2.12, 2.375 -> 2.38, 12.5 -> 12, 13.5 -> 14. Works on the number's shortest decimal
-// form, so 0.285 is a half. The result is the double nearest to the rounded decimal; an
-// infinity or NaN comes back unchanged.
+// 2.125 -> 2.12, 2.375 -> 2.38, 12.5 -> 12, 13.5 -> 14. Works on the decimal the number stands
+// for, its first 15 significant digits, so 0.285 is a half and so is 1317 / 2400 * 100. The
+// result is the double nearest to the rounded decimal; an infinity or NaN comes back unchanged.
 double Round(double value, int decimals = 0);
 
 // A number in a display pattern: "##,##0.00", "##0.00", "###,##0.00", "######0.00",
 // "#######0.00", "###,###,##0.00", "##########0.00", "##" and the like, an exact half (in the
-// shortest decimal form) rounded away from zero: a comma anywhere in the
+// decimal the number stands for, as Round takes it) rounded away from zero: a comma anywhere in the
 // integer part asks for thousands separators, the digits after the point give the decimals, a
 // "0" before the point forces one integer digit; "##" of 0 gives "". A value that rounds to
 // zero has no minus sign; a value wider than the pattern shows all its digits. An infinity is

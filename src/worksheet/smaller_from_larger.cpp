@@ -24,7 +24,13 @@ AdjustedOrder ComputeAdjustedOrder(WorksheetResult& result, double plaintiffObli
     }
     lines.order = SubtractSmallerFromLarger(lines.PAdjusted, lines.DAdjusted);
     result.Obligor = lines.order.obligor;
+    if (result.Line4Coverage != ScheduleCoverage::Covered) WithholdOrder(result, lines);
     return lines;
+}
+
+void WithholdOrder(WorksheetResult& result, AdjustedOrder& lines) {
+    lines.order = {};
+    result.Obligor.clear();
 }
 
 void WriteAdjustedOrderCaptions(WorksheetResult& result, const AdjustedOrder& lines, int adjustmentsLine) {

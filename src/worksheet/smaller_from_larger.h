@@ -25,9 +25,12 @@ struct AdjustedOrder {
 
 // From each parent's support obligation to the other before the adjustments; the adjusted
 // obligations to whole dollars, half to even, when `roundLines`. The payer becomes the result's
-// Obligor.
+// Obligor. Without a basic obligation from the schedule (result.Line4Coverage) there is no order.
 AdjustedOrder ComputeAdjustedOrder(WorksheetResult& result, double plaintiffObligation,
                                    double defendantObligation, bool roundLines);
+
+// No order and no obligor: the worksheet's figures cannot support one.
+void WithholdOrder(WorksheetResult& result, AdjustedOrder& lines);
 
 // The captions of the expense cells and of lines Nd to N+4 for the adjustments line N; the
 // order's amount under the obligor, the other cell empty, both empty when neither pays.

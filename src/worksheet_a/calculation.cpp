@@ -106,7 +106,9 @@ void WriteLineCaptions(WorksheetResult& r) {
     const double defendantAdjustments = r.DLine5a + r.DLine5b + r.DLine5c;
     const double obligorLine9 = plaintiffPays ? r.PLine9 : r.DLine9;
     const QString line8 = AmountCaption(plaintiffPays ? r.PLine8 : r.DLine8);
-    const QString line9 = obligorLine9 > 0 ? AmountCaption(obligorLine9) : QString();
+    // Without a basic obligation from the schedule there is no order, whatever the expenses give.
+    const bool ordered = obligorLine9 > 0 && r.Line4Coverage == ScheduleCoverage::Covered;
+    const QString line9 = ordered ? AmountCaption(obligorLine9) : QString();
 
     c["lblC4"] = AmountCaption(r.CLine4);
     WriteExpenseCaptions(r);

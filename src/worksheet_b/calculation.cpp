@@ -6,20 +6,25 @@
 #include "worksheet/income_lines.h"
 #include "worksheet_b/court_form_b.h"
 
+#include <cmath>
+
 namespace qvr {
 
 namespace {
 
 constexpr double kSharedCustodyMultiplier = 1.5;
 
-// A child counts when its stored name is not exactly empty, as in the overnights dialog, so that
+const char kNightsWarning[] = "WARNING: A CHILD'S OVERNIGHTS ARE NOT A WHOLE NUMBER FROM 0 TO 365";
+const char kNotSharedWarning[] = "WARNING: NO CHILD SPENDS AT LEAST 123 OVERNIGHTS WITH EACH PARENT";
+
+// A child counts when its stored name is more than blanks, as in every children dialog, so that
 // the worksheet's totals agree with the dialog's.
 void ReadOvernights(const CaseRecord& record, WorksheetResultB& r) {
     r.NumChildren = 0;
     r.PLine7 = r.DLine7 = 0;
     for (int n = 1; n <= 6; ++n) {
         const QString child = "child" + QString::number(n);
-        if (ColumnText(record, child + "name").isEmpty()) continue;
+        if (TrimBlanks(ColumnText(record, child + "name")).isEmpty()) continue;
         const double nights = ColumnNumber(record, child + "nights");
         r.ChildNightsWithPlaintiff[size_t(n - 1)] = nights;
         ++r.NumChildren;
@@ -54,12 +59,23 @@ void WriteLineCaptions(WorksheetResultB& r) {
     WriteAdjustedOrderCaptions(r, r.adjusted, 10);
 }
 
+// Overnights stored by an older program or typed on another workstation may be any number.
+bool AllNightsOfAYear(const CalculationVariables& r) {
+    for (const std::optional<double>& nights : r.ChildNightsWithPlaintiff)
+        if (nights && !IsNightsOfAYear(*nights)) return false;
+    return true;
+}
+
 }  // namespace
 
 bool AnyChildShared(const CalculationVariables& r) {
     for (const std::optional<double>& nights : r.ChildNightsWithPlaintiff)
         if (nights && *nights >= kSharedCustodyNights && kNightsInYear - *nights >= kSharedCustodyNights) return true;
     return false;
+}
+
+bool IsNightsOfAYear(double nights) {
+    return nights >= 0 && nights <= kNightsInYear && nights == std::floor(nights);
 }
 
 WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule) {
@@ -72,9 +88,15 @@ WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSe
     ComputePortions(r);
     ComputeTimeWithOtherParent(r);
     r.adjusted = ComputeAdjustedOrder(r, r.PLine9, r.DLine9, settings.RoundLines == "Y");
+    const bool nightsOfAYear = AllNightsOfAYear(r);
+    if (!nightsOfAYear) WithholdOrder(r, r.adjusted);
     // A schedule that gave no line 4 makes every later line moot: its warning stays.
-    if (settings.ShowWarnings == "Y" && r.Line4Coverage == ScheduleCoverage::Covered && !AnyChildShared(r))
-        ShowWarning(r, "WARNING: NO CHILD SPENDS AT LEAST 123 OVERNIGHTS WITH EACH PARENT");
+    if (settings.ShowWarnings == "Y" && r.Line4Coverage == ScheduleCoverage::Covered) {
+        if (!nightsOfAYear)
+            ShowWarning(r, kNightsWarning);
+        else if (!AnyChildShared(r))
+            ShowWarning(r, kNotSharedWarning);
+    }
 
     WriteLineCaptions(r);
     FinishCaptions(r, settings, CourtFormB());

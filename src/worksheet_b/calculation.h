@@ -31,7 +31,10 @@ constexpr double kNightsInYear = 365;
 // does not apply.
 bool AnyChildShared(const CalculationVariables& r);
 
-WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
+// Whether a child's overnights with the plaintiff are whole nights of one year, 0 to 365. Any
+// other stored value leaves the worksheet without an order.
+bool IsNightsOfAYear(double nights);
 
+WorksheetResultB CalculateWorksheetB(const CaseRecord& record, const WorksheetSettings& settings, Schedule& schedule);
 
 }  // namespace qvr

@@ -118,11 +118,25 @@ QString Order(const CalculationVariables& result, const Party& plaintiff, const 
            " per month.";
 }
 
-// Without a line 4 from the schedule there is nothing further to tell but why.
+// Why there is no order when stored overnights are not whole nights of one year; empty when all are.
+QString NightsOutsideTheYear(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff) {
+    QStringList children;
+    for (int row = 1; row <= 6; ++row) {
+        const std::optional<double> nights = result.ChildNightsWithPlaintiff[size_t(row - 1)];
+        if (nights && !IsNightsOfAYear(*nights))
+            children << ChildName(caption, row) + " (" + TrimBlanks(Str(*nights)) + ")";
+    }
+    if (children.isEmpty()) return {};
+    const QString last = children.takeLast();
+    return "Each child's overnights with " + plaintiff.name +
+           " must be a whole number from 0 to 365, but those stored for " +
+           (children.isEmpty() ? last : children.join(", ") + " and " + last) +
+           " are not, so no recommended child support order (line 14) is computed here. Please enter them again "
+           "in the Number of Overnights window, which opens when you click the children on the worksheet.";
+}
+
 QString FromTheBasicObligation(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
                                const Party& defendant) {
-    if (result.Line4Coverage != ScheduleCoverage::Covered)
-        return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
     return BasicObligation(caption, result) + Portions(plaintiff, defendant) +
            Overnights(caption, result, plaintiff, defendant) + TimeWithOtherParent(result, plaintiff, defendant) +
            Adjustments(caption, plaintiff, defendant) + Order(result, plaintiff, defendant);
@@ -139,18 +153,29 @@ QString NotSharedCustody(const CaptionOf& caption, const CalculationVariables& r
            "worksheet (Worksheet A) or the split custody worksheet (Worksheet C) may fit it instead.";
 }
 
+// Without a line 4 from the schedule, or with overnights that are no nights of one year, there is
+// nothing further to tell but why; the schedule's reason comes first, as on the worksheet.
+QString AfterTheIncomes(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
+                        const Party& defendant) {
+    if (result.Line4Coverage != ScheduleCoverage::Covered)
+        return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
+    const QString nightsOutsideTheYear = NightsOutsideTheYear(caption, result, plaintiff);
+    if (!nightsOutsideTheYear.isEmpty()) return nightsOutsideTheYear;
+    return AnyChildShared(result) ? FromTheBasicObligation(caption, result, plaintiff, defendant)
+                                  : NotSharedCustody(caption, result, plaintiff, defendant);
+}
+
 }  // namespace
 
 QString ExplanationTextB(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
     const Party plaintiff = ReadParty(caption, 'P', result);
     const Party defendant = ReadParty(caption, 'D', result);
-    const bool shared = AnyChildShared(result);
+    const bool shared = AnyChildShared(result) && NightsOutsideTheYear(caption, result, plaintiff).isEmpty();
     const QString where = ", where " + TheChildrenDo(result, "spends", "spend") + " part of the year with each parent";
     return "This is a Shared Custody Child Support Calculation (Worksheet B) performed on " + FormatDate(today) +
            (shared ? where : "") + "." + kParagraphBreak +
            PartiesChildrenAndIncomes(caption, result, today, Wording::Plain) +
-           (shared ? FromTheBasicObligation(caption, result, plaintiff, defendant)
-                   : NotSharedCustody(caption, result, plaintiff, defendant));
+           AfterTheIncomes(caption, result, plaintiff, defendant);
 }
 
 }  // namespace qvr

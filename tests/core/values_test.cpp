@@ -225,6 +225,33 @@ TEST(RoundTest, TakesAnExactHalfToTheEvenNeighbour) {
     }
 }
 
+// A share computed as a worksheet computes it, part / whole * 100, rounds as its exact decimal,
+// found here in whole numbers: 49 / 160 is 30.625%, so 30.62.
+TEST(RoundTest, TakesAComputedShareAsTheDecimalItStandsFor) {
+    for (long long whole = 1; whole <= 400; ++whole) {
+        for (long long part = 0; part <= whole; ++part) {
+            const long long hundredths = part * 10000 / whole, rest = part * 10000 % whole;
+            const bool up = 2 * rest > whole || (2 * rest == whole && hundredths % 2 == 1);
+            ASSERT_EQ(Round(double(part) / double(whole) * 100, 2), Round((hundredths + up) / 100.0, 2))
+                << part << " / " << whole;
+        }
+    }
+}
+
+// An amount times a share, as a worksheet's lines are, shows the cents of its exact decimal.
+TEST(FormatTest, ShowsAComputedAmountAsTheDecimalItStandsFor) {
+    for (long long cents = 1; cents <= 200000; cents += 97) {
+        for (long long hundredths = 1; hundredths <= 10000; hundredths += 89) {
+            const long long millionths = cents * hundredths;
+            const long long shownCents = (millionths + 5000) / 10000;
+            const double amount = cents / 100.0 * (hundredths / 100.0) / 100;
+            ASSERT_EQ(Format(amount, "######0.00"),
+                      QString("%1.%2").arg(shownCents / 100).arg(shownCents % 100, 2, 10, QChar('0')))
+                << cents << " cents times " << hundredths << " hundredths";
+        }
+    }
+}
+
 TEST(RoundTest, LeavesNoNegativeZeroAndPassesNonFiniteValues) {
     EXPECT_FALSE(std::signbit(Round(-0.4)));
     EXPECT_FALSE(std::signbit(Round(-0.001, 2)));

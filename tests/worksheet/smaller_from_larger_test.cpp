@@ -32,5 +32,23 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{100.004, 100, "", 0}, OrderCase{100, 100 + 1e-12, "", 0},
                       OrderCase{100, 100.006, "D", 100.006 - 100}));
 
+// Without a basic obligation from the schedule the expenses alone make no order: the plaintiff's
+// child care of 200 beyond its fair share of 150 would otherwise have the defendant pay 50.
+TEST(AdjustedOrder, NeedsABasicObligationFromTheSchedule) {
+    for (const auto& [coverage, obligor] : {std::pair{ScheduleCoverage::Covered, "D"},
+                                            {ScheduleCoverage::NotCovered, ""}, {ScheduleCoverage::Unreadable, ""}}) {
+        WorksheetResult r;
+        r.Line4Coverage = coverage;
+        r.PLine3 = 75;
+        r.DLine3 = 25;
+        r.PLine5a = 200;
+        const AdjustedOrder lines = ComputeAdjustedOrder(r, 0, 0, false);
+        WriteAdjustedOrderCaptions(r, lines, 7);
+        EXPECT_EQ(r.Obligor, obligor);
+        EXPECT_EQ(r.captions.at("lblD11"), *obligor ? "50.00 " : "");
+        EXPECT_EQ(r.captions.at("lblP11"), "");
+    }
+}
+
 }  // namespace
 }  // namespace qvr

@@ -450,6 +450,15 @@ TEST(WorksheetA, Line4BeyondTheScheduleIsTold) {
     EXPECT_EQ(r.captions.at("lblWarning"), "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME");
 }
 
+// The custodial parent's child care alone makes no order when the schedule gives no line 4.
+TEST(WorksheetA, NoOrderWithoutABasicObligation) {
+    const CaseRecord record = With(BaseRecord(), {{"pinc", "15000"}, {"dinc", "5000.01"}, {"padja", "200"}});
+    Schedule unreadable;
+    EXPECT_EQ(Calculate(record).captions.at("lblD9"), "");
+    EXPECT_EQ(CalculateWorksheetA(record, Settings(), unreadable).captions.at("lblD9"), "");
+    EXPECT_EQ(Calculate(With(record, {{"override", "Y"}, {"overamt", "1000"}})).captions.at("lblD9"), "300.00 ");
+}
+
 TEST(WorksheetA, AnEmptyRecordCalculatesToNothing) {
     Schedule empty;
     const WorksheetResult r = CalculateWorksheetA({}, Settings(), empty);

@@ -7,6 +7,8 @@
 namespace qvr::test {
 namespace {
 
+const char kNotSharedWarning[] = "WARNING: NO CHILD SPENDS AT LEAST 123 OVERNIGHTS WITH EACH PARENT";
+const char kNightsWarning[] = "WARNING: A CHILD'S OVERNIGHTS ARE NOT A WHOLE NUMBER FROM 0 TO 365";
 
 // One child with 200 nights with the plaintiff; incomes 3,000 and 4,000; the plaintiff pays 300
 // child care and the defendant 150 health insurance.
@@ -92,11 +94,25 @@ INSTANTIATE_TEST_SUITE_P(
                        {"lblD8", "0.00 "}, {"lblP9", "0.00 "}, {"lblD9", "0.00 "}, {"lblP13", "0.00 "},
                        {"lblD13", "0.00 "}, {"lblP14", ""}, {"lblD14", ""},
                        {"lblWarning", "WARNING: NO CHILD SPENDS AT LEAST 123 OVERNIGHTS WITH EACH PARENT"}}},
-        // A name of blanks counts, as in the overnights dialog.
-        WorksheetCase{"NameOfBlanksCounts",
-                      {{"child1name", "  "}, {"child1nights", "200"}, {"pinc", "3000"}, {"dinc", "4000"}},
+        // A name of blanks is no child, as in every children dialog: one child's line 4.
+        WorksheetCase{"NameOfBlanksIsNoChild",
+                      {{"child1name", "  "}, {"child1nights", "300"}, {"child2name", "Bo"}, {"child2nights", "200"},
+                       {"pinc", "3000"}, {"dinc", "4000"}},
                       "D",
                       {{"lblC4", "1,076.00 "}, {"lblP7", "200"}, {"lblTotalOvernights", "365"}}},
+        // Overnights beyond the year give no order.
+        WorksheetCase{"NightsOutsideTheYear", With(OneSharedChild(), {{"child1nights", "400"}}), "",
+                      {{"lblD7", "-35"}, {"lblP14", ""}, {"lblD14", ""}, {"lblWarning", kNightsWarning}}},
+        WorksheetCase{"NightsOutsideTheYearUnwarned", With(OneSharedChild(), {{"child1nights", "182.5"}}), "",
+                      {{"lblP14", ""}, {"lblD14", ""}, {"lblWarning", ""}}, Settings("Y", "N", "N")},
+        // Shares of 1317 / 2400 = 54.875% and 45.125% exactly: 54.88 and 45.12. Line 4, one child at
+        // 2400: 454 + 50 * 8 / 50 = 462; line 5: 693. Line 6: 380.3184 and 312.6816. Line 9:
+        // 380.3184 * 45.21 / 100 = 171.94194864 and 312.6816 * 54.79 / 100 = 171.31924864.
+        WorksheetCase{"HalfCentShare",
+                      {{"child1name", "Ann"}, {"child1nights", "200"}, {"pinc", "1317"}, {"dinc", "1083"}},
+                      "P",
+                      {{"lblP3", "54.88 "}, {"lblD3", "45.12 "}, {"lblC5", "693.00 "}, {"lblP6", "380.32 "},
+                       {"lblD6", "312.68 "}, {"lblP9", "171.94 "}, {"lblD9", "171.32 "}, {"lblP14", "0.62 "}}},
         // The stored credits for other children stand for both parents; nothing is recomputed.
         WorksheetCase{"StoredCreditsForOtherChildren",
                       With(OneSharedChild(), {{"poc", "2"}, {"presp", "123.45"}, {"doc", "1"}, {"dresp", "77"}}),
@@ -139,6 +155,7 @@ struct WarningCase {
     std::vector<const char*> nights;  // with the plaintiff, one per named child
     bool warned;
     QString showWarnings = "Y";
+    QString warning = kNotSharedWarning;
 };
 
 class OvernightsWarning : public ::testing::TestWithParam<WarningCase> {};
@@ -154,16 +171,20 @@ TEST_P(OvernightsWarning, ShowsWhenNoChildIsShared) {
     Schedule schedule = ShippedSchedule();
     const WorksheetResultB r = CalculateWorksheetB(record, Settings("Y", "N", c.showWarnings), schedule);
     EXPECT_EQ(r.visible.at("lblWarning"), c.warned);
-    EXPECT_EQ(r.captions.at("lblWarning"),
-              c.warned ? "WARNING: NO CHILD SPENDS AT LEAST 123 OVERNIGHTS WITH EACH PARENT" : "");
+    EXPECT_EQ(r.captions.at("lblWarning"), c.warned ? c.warning : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Nights, OvernightsWarning,
     ::testing::Values(WarningCase{{"200"}, false}, WarningCase{{"123"}, false}, WarningCase{{"242"}, false},
-                      WarningCase{{"122"}, true}, WarningCase{{"243"}, true}, WarningCase{{"242.5"}, true},
+                      WarningCase{{"122"}, true}, WarningCase{{"243"}, true},
+                      WarningCase{{"242.5"}, true, "Y", kNightsWarning},
                       WarningCase{{"300", "100"}, true}, WarningCase{{"300", "180"}, false},
-                      WarningCase{{}, true}, WarningCase{{"300"}, false, "N"}),
+                      WarningCase{{}, true}, WarningCase{{"300"}, false, "N"},
+                      // Stored overnights that are no whole nights of one year.
+                      WarningCase{{"0"}, true}, WarningCase{{"365"}, true},
+                      WarningCase{{"200", "366"}, true, "Y", kNightsWarning},
+                      WarningCase{{"-5"}, true, "Y", kNightsWarning}, WarningCase{{"1e9"}, true, "Y", kNightsWarning}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace

@@ -81,6 +81,19 @@ TEST(ExplanationB, EndsWithWhyAnIncomeAboveTheScheduleHasNoOrder) {
         << p.last().toStdString();
 }
 
+// Rows the worksheet does not count are not told; stored overnights beyond the year give no order.
+TEST(ExplanationB, TellsOnlyNamedChildrenAndWhyTheirNightsGiveNoOrder) {
+    const QStringList p = Paragraphs(With(Parties(), {{"child1name", " "}, {"child1nights", "100"},
+                                                      {"child2name", "Bo"}, {"child2nights", "400"},
+                                                      {"child3name", "Cy"}, {"child3nights", "182.5"}}));
+    EXPECT_TRUE(p[2].startsWith("Together, they have 2 children")) << p[2].toStdString();
+    EXPECT_EQ(p.last(),
+              "Each child's overnights with Jane Roe must be a whole number from 0 to 365, but those stored for Bo "
+              "(400) and Cy (182.5) are not, so no recommended child support order (line 14) is computed here. "
+              "Please enter them again in the Number of Overnights window, which opens when you click the children "
+              "on the worksheet.");
+}
+
 TEST(ExplanationB, TellsTheOverrideInsteadOfTheSchedule) {
     const QStringList p = Paragraphs(
         With(Parties(), {{"child1name", "Ann"}, {"child1nights", "200"}, {"override", "Y"}, {"overamt", "1200"}}));

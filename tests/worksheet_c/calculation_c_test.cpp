@@ -71,6 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         WorksheetCase{"AboveTheSchedule", OneEach({{"pinc", " 30000"}, {"dinc", " 10000.01"}, {"child2cust", ""}}), "",
                       {{"lblC4", "0.00 "}, {"lblP11", ""}, {"lblD11", ""},
                        {"lblWarning", "WARNING: THE SCHEDULE DOES NOT COVER THIS INCOME"}}},
+        // Shares of 1317 / 2400 = 54.875% and 45.125% exactly: 54.88 and 45.12. Line 4, two children
+        // at 2400: 691 + 50 * 13 / 50 = 704; 5c 352 each; 6a 193.1776, 6b 158.8224.
+        WorksheetCase{"HalfCentShare", OneEach({{"pinc", " 1317"}, {"dinc", " 1083"}}), "P",
+                      {{"lblP3", "54.88 "}, {"lblD3", "45.12 "}, {"lblC4", "704.00 "}, {"lblP6a", "193.18 "},
+                       {"lblD6b", "158.82 "}, {"lblP11", "34.36 "}}},
         // 6a and 6b are both 807 * 50 / 100: neither parent pays.
         WorksheetCase{"EqualObligations", OneEach({{"pinc", " 3500"}, {"dinc", " 3500"}}), "",
                       {{"lblP10", "403.50 "}, {"lblD10", "403.50 "}, {"lblP11", ""}, {"lblD11", ""},
