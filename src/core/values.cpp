@@ -501,6 +501,18 @@ QString Format(const QString& text, const QString& pattern) {
     return value ? Format(*value, pattern) : text;
 }
 
+bool FitsDigits(double value, const QString& pattern, int digits) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    const QString shown = Format(value, pattern);
+    return std::count_if(shown.begin(), shown.end(), [](QChar c) { return c.isDigit(); }) <= digits;
+}
+
+bool AmountFits(double value) {
+    return FitsDigits(value, QStringLiteral("0.00"), kAmountDigits);
+}
+
 std::optional<QDate> ParseDate(const QString& text) {
     const QString trimmed = text.trimmed();
     if (const auto date = ParseNumericDate(trimmed)) {

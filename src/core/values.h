@@ -61,6 +61,16 @@ QString Format(double value, const QString& pattern);
 // any other text comes back unchanged.
 QString Format(const QString& text, const QString& pattern);
 
+// The widest figure that a worksheet cell and its blank on the court form show whole: an amount of
+// seven digits before the point ("9,999,999.99"). A figure beyond it shows kTooLarge instead, as a
+// spreadsheet shows a number too wide for its column, and an amount dialog does not take it.
+constexpr int kAmountDigits = 9;
+inline const QString kTooLarge = "######";
+// Whether the number in the pattern has at most `digits` digits (an infinity or NaN has too many).
+bool FitsDigits(double value, const QString& pattern, int digits);
+// Whether an amount, rounded to the cent, has at most kAmountDigits digits.
+bool AmountFits(double value);
+
 // The date test: month first, e.g. "3/7/2024", "3-7-24", "March 7, 2024", "Mar 7 2024",
 // "7-Mar-2024", "2024-03-07"; a two-digit year 00-29 lies in the 2000s, 30-99 in the 1900s. A
 // date without a year, or with the day first ("13/7/2024"), is no date.

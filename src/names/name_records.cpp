@@ -74,14 +74,6 @@ QSet<QString> StoredNameKeys(Recordset& names) {
     return keys;
 }
 
-int CharacterCount(const QString& text) { return int(QStringView(text).toUcs4().size()); }
-
-int ColumnWidth(const Recordset& names, const QString& column) {
-    const int index = names.FieldIndex(column);
-    if (index < 0) return 0;
-    return names.Field(index).type == dbMemo ? -1 : names.Field(index).width;
-}
-
 std::optional<TooLong> FirstTooLong(const Recordset& names, const ColumnValues& values) {
     for (const auto& [column, value] : values) {
         const int width = ColumnWidth(names, column);

@@ -23,12 +23,6 @@ bool FindNameRecord(Recordset& names, const QString& key);
 // Every key the table holds, trimmed.
 QSet<QString> StoredNameKeys(Recordset& names);
 
-// Characters as the database counts them: a character outside the basic plane counts once.
-int CharacterCount(const QString& text);
-
-// The characters a column holds: -1 for a memo, 0 for a column the table lacks.
-int ColumnWidth(const Recordset& names, const QString& column);
-
 // A value longer than its column: the column, what it holds and what the value has.
 struct TooLong {
     QString column;

@@ -30,11 +30,6 @@ void Report(QString* error, const QString& text) {
     if (error) *error = text;
 }
 
-// Characters as a reader counts them: a surrogate pair is one character.
-qsizetype CharacterCount(const QString& text) {
-    return text.size() - std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
-}
-
 QString DeclaredType(int width) {
     if (width == kMemoWidth) return "MEMO TEXT";
     if (width == kDefaultTextWidth) return "TEXT";
@@ -182,6 +177,10 @@ bool ReadsWhole(sqlite3* db) {
 void RemoveJournalBeside(const QString& path) { QFile::remove(files::HostPath(path) + "-journal"); }
 
 }  // namespace
+
+int CharacterCount(const QString& text) {
+    return int(text.size() - std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); }));
+}
 
 // ---- Database ----
 
@@ -691,6 +690,12 @@ bool Recordset::SetValue(int index, const Value& value) {
     if (!CheckIndex(index)) return false;
     buffer_[size_t(index)] = value;
     return true;
+}
+
+int ColumnWidth(const Recordset& table, const QString& column) {
+    const int index = table.FieldIndex(column);
+    if (index < 0) return 0;
+    return table.Field(index).type == dbMemo ? -1 : table.Field(index).width;
 }
 
 }  // namespace qvr

@@ -31,6 +31,9 @@ struct FieldInfo {
 
 class Recordset;
 
+// Characters as the database counts them against a column's width: a surrogate pair is one.
+int CharacterCount(const QString& text);
+
 class Database {
 public:
     ~Database();
@@ -184,5 +187,8 @@ private:
     sqlite3_stmt* findRowid_ = nullptr;
     int findField_ = -1;  // the field that findRowid_ compares
 };
+
+// The characters a column of the recordset holds: -1 for a memo, 0 for a column it lacks.
+int ColumnWidth(const Recordset& table, const QString& column);
 
 }  // namespace qvr

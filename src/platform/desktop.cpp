@@ -1,5 +1,6 @@
 #include "platform/desktop.h"
 
+#include "platform/character_limit.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -30,12 +32,15 @@ int ShowMessageBox(const QString& text, MessageButtons buttons, const QString& t
     return answer == QMessageBox::Yes ? vbYes : vbNo;
 }
 
-std::optional<QString> ShowInputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &accepted);
-    if (!accepted) return std::nullopt;
-    return text;
+std::optional<QString> ShowInputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                                    int maxCharacters) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    LimitCharacters(dialog.findChild<QLineEdit*>(), maxCharacters);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 // The desktop's opener answers only whether it could be started, so a file that is not there is

@@ -20,8 +20,9 @@ int MsgBox(const QString& text, MessageButtons buttons, const QString& title) {
     return buttons == MessageButtons::YesNo ? vbNo : vbOK;  // nobody to ask: never a silent yes
 }
 
-std::optional<QString> InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    if (inputBoxHandler()) return inputBoxHandler()(prompt, title, defaultText);
+std::optional<QString> InputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                                int maxCharacters) {
+    if (inputBoxHandler()) return inputBoxHandler()(prompt, title, defaultText, maxCharacters);
     return std::nullopt;
 }
 

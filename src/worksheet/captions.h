@@ -6,7 +6,9 @@
 
 namespace qvr {
 
+// A figure wider than its cell and its blank on the court form shows kTooLarge (a count: "(#)").
 QString AmountCaption(double value);  // "##,##0.00" and one blank
+QString CreditCaption(double value);  // the same, in the cell beside the count of other children
 QString ShareCaption(double value);   // "##0.00" and one blank
 QString CountCaption(double count);   // "(2)"; empty for none
 QString WholeCaption(double value);   // a whole number: "2", "0"

@@ -60,10 +60,12 @@ void ComputeIncomeShares(WorksheetResult& r) {
 
 void WriteIncomeCaptions(WorksheetResult& r) {
     auto& c = r.captions;
-    for (const auto& [label, amount] : {std::pair{"lblPInc", r.PInc}, {"lblPPre", r.PPre}, {"lblPResp", r.PResp},
-                                        {"lblP2", r.PLine2}, {"lblDInc", r.DInc}, {"lblDPre", r.DPre},
-                                        {"lblDResp", r.DResp}, {"lblD2", r.DLine2}, {"lblC2", r.CLine2}})
+    for (const auto& [label, amount] : {std::pair{"lblPInc", r.PInc}, {"lblPPre", r.PPre}, {"lblP2", r.PLine2},
+                                        {"lblDInc", r.DInc}, {"lblDPre", r.DPre}, {"lblD2", r.DLine2},
+                                        {"lblC2", r.CLine2}})
         c[label] = AmountCaption(amount);
+    c["lblPResp"] = CreditCaption(r.PResp);
+    c["lblDResp"] = CreditCaption(r.DResp);
     c["lblPOC"] = CountCaption(r.POC);
     c["lblDOC"] = CountCaption(r.DOC);
     c["lblP3"] = ShareCaption(r.PLine3);

@@ -97,7 +97,9 @@ GetCcare::GetCcare() : ModalForm("GetCcare", kWidth, kHeight) {
 }
 
 void GetCcare::Command1_Click() {
-    state.DialogValue = AmountOrNone(Format(amountBox_->text(), "#######0.00"));
+    const QString amount = AmountOrNone(Format(amountBox_->text(), "#######0.00"));
+    if (RefuseTooLarge(Val(amount), amountBox_)) return;
+    state.DialogValue = amount;
     close();
 }
 
@@ -118,9 +120,11 @@ void AmountForm::ReformatOnLeaving() {
     OnLostFocus(amountBox_, [this] { amountBox_->setText(Format(amountBox_->text(), "##0.00")); });
 }
 
-void AmountForm::Form_Unload() {
-    state.DialogValue = AmountOrNone(WithoutSeparators(amountBox_->text()));
-}
+QString AmountForm::HandedBack() const { return AmountOrNone(WithoutSeparators(amountBox_->text())); }
+
+bool AmountForm::Form_QueryUnload() { return !RefuseTooLarge(Val(HandedBack()), amountBox_); }
+
+void AmountForm::Form_Unload() { state.DialogValue = HandedBack(); }
 
 GetIns::GetIns() : AmountForm("GetIns", 9840, 6960) {
     AddLabel(this, "lblHealthInsuranceCost",

@@ -25,9 +25,12 @@ protected:
     // The amount box and the button, with Enter in the box acting as the button.
     void AddAmountControls(Twips box, const QString& caption, Twips button);
     void ReformatOnLeaving();
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
 private:
+    QString HandedBack() const;
+
     QLineEdit* amountBox_ = nullptr;
 };
 

@@ -1,8 +1,11 @@
 #include "dialogs/windows/form_kit.h"
 
 #include "core/frame.h"
+#include "core/values.h"
+#include "platform/messages.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace qvr {
@@ -16,6 +19,7 @@ ModalForm::ModalForm(const QString& name, int clientWidth, int clientHeight) {
 
 void ModalForm::done(int result) {
     if (!unloaded_) {
+        if (!Form_QueryUnload()) return;
         unloaded_ = true;
         Form_Unload();
     }
@@ -35,6 +39,17 @@ QPushButton* ModalForm::AddButton(const QString& name, const QString& caption, T
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+bool RefuseTooLarge(double amount, QLineEdit* box) {
+    if (AmountFits(amount)) return false;
+    MsgBox("This amount is too large for the worksheet and the court form, which show amounts up to "
+           "9,999,999.99.  Please enter a smaller amount.",
+           MessageButtons::OkOnly, "Amount Too Large");
+    box->activateWindow();
+    box->setFocus();
+    box->selectAll();
+    return true;
 }
 
 }  // namespace qvr

@@ -21,6 +21,8 @@ public:
     void done(int result) override;
 
 protected:
+    // False keeps the dialog open, whichever way it was being closed.
+    virtual bool Form_QueryUnload() { return true; }
     virtual void Form_Unload() {}
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -30,5 +32,9 @@ protected:
 private:
     bool unloaded_ = false;
 };
+
+// An amount that the worksheet cannot show whole is refused: the user is told, and `box` is
+// selected to correct it. True when refused.
+bool RefuseTooLarge(double amount, QLineEdit* box);
 
 }  // namespace qvr

@@ -71,8 +71,9 @@ void Income::Form_Load() {
     SelectTrimmedText(amountBox_);
 }
 
+// A negative amount gives no income, as an amount of 0 or less gives no expense.
 void Income::ConvertToMonthly() {
-    if (Val(amountBox_->text()) == 0) {
+    if (Val(amountBox_->text()) <= 0) {
         amountBox_->setText("0.00");
         state.DialogValue = "0";
     } else if (const int period = payPeriods_->currentIndex(); period >= 0) {
@@ -83,10 +84,12 @@ void Income::ConvertToMonthly() {
     monthlyIncome_->setText("$ " + Format(Val(state.DialogValue), "##,##0.00") + " per Month");
 }
 
-void Income::Form_Unload() {
-    // An amount typed and closed by the close box, without leaving the box, still counts.
+// An amount typed and closed by the close box, without leaving the box, still counts.
+bool Income::Form_QueryUnload() {
     ConvertToMonthly();
-    state.DialogValue = CurrencyText(Val(state.DialogValue));
+    return !RefuseTooLarge(Val(state.DialogValue), amountBox_);
 }
+
+void Income::Form_Unload() { state.DialogValue = CurrencyText(Val(state.DialogValue)); }
 
 }  // namespace qvr

@@ -11,6 +11,7 @@ public:
     Income();
 
 protected:
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
 private:

@@ -43,14 +43,19 @@ OverRide::OverRide() : ModalForm("OverRide", 7200, 3840) {
     amountBox_->selectAll();
 }
 
-void OverRide::Form_Unload() {
+// A text that is no number, or a negative amount, does not turn the override on: the
+// calculation needs an amount that line 4 can be.
+bool OverRide::TurnsOn() const {
     const QString amount = amountBox_->text();
-    // A text that is no number, or a negative amount, does not turn the override on: the
-    // calculation needs an amount that line 4 can be.
-    const bool on =
-        useAmount_->isChecked() && !amount.trimmed().isEmpty() && IsNumeric(amount) && AmountOf(amount) >= 0;
+    return useAmount_->isChecked() && !amount.trimmed().isEmpty() && IsNumeric(amount) && AmountOf(amount) >= 0;
+}
+
+bool OverRide::Form_QueryUnload() { return !TurnsOn() || !RefuseTooLarge(AmountOf(amountBox_->text()), amountBox_); }
+
+void OverRide::Form_Unload() {
+    const bool on = TurnsOn();
     state.OverrideFlag = on ? "Y" : "N";
-    state.OverrideAmount = on ? CurrencyText(AmountOf(amount)) : QString("0");
+    state.OverrideAmount = on ? CurrencyText(AmountOf(amountBox_->text())) : QString("0");
 }
 
 }  // namespace qvr

@@ -11,9 +11,12 @@ public:
     OverRide();
 
 protected:
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
 private:
+    bool TurnsOn() const;
+
     QLineEdit* amountBox_ = nullptr;  // Text1
     QCheckBox* useAmount_ = nullptr;  // Check1
 };

@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "names/name_records.h"
 #include "names/windows/names_window_kit.h"
+#include "platform/character_limit.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -7,6 +7,7 @@
 #include "names/name_records.h"
 #include "names/windows/add_new_name.h"
 #include "names/windows/names_window_kit.h"
+#include "platform/character_limit.h"
 #include "platform/messages.h"
 
 #include <QCloseEvent>

@@ -4,9 +4,7 @@
 #include "platform/messages.h"
 
 #include <QEvent>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QValidator>
 #include <algorithm>
 #include <map>
 
@@ -67,19 +65,6 @@ protected:
     }
 };
 
-// Counts characters as the database does, so that a name in any script gets its column's width.
-class CharacterLimit : public QValidator {
-public:
-    CharacterLimit(int characters, QObject* parent) : QValidator(parent), characters_(characters) {}
-
-    State validate(QString& input, int&) const override {
-        return CharacterCount(input) > characters_ ? Invalid : Acceptable;
-    }
-
-private:
-    int characters_;
-};
-
 void ReportTooLong(const std::optional<TooLong>& tooLong) {
     if (!tooLong) return;
     MsgBox(QString("The field \"%1\" can hold at most %2 characters, and this entry has %3.  It was not saved; "
@@ -105,10 +90,6 @@ int FillNameList(QListWidget* list, NameListing listing, const QString& key, int
 void HighlightFocus(QWidget* box) {
     SetBoxColor(box, box->hasFocus() ? kLightYellow : QColor(Qt::white));
     new FocusHighlight(box);
-}
-
-void LimitCharacters(QLineEdit* box, int characters) {
-    box->setValidator(characters > 0 ? new CharacterLimit(characters, box) : nullptr);
 }
 
 void ReportNameMissing() {

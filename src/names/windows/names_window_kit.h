@@ -1,7 +1,6 @@
 #pragma once
 // What the names windows share besides the window kit: their lists of names, the focus
-// highlight of their text boxes, the limit of a box to its column, and the messages about a write
-// that failed.
+// highlight of their text boxes and the messages about a write that failed.
 
 #include "core/windows/window_kit.h"
 #include "names/name_list.h"
@@ -10,7 +9,6 @@
 #include <QString>
 #include <optional>
 
-class QLineEdit;
 class QListWidget;
 class QWidget;
 
@@ -23,8 +21,6 @@ int FillNameList(QListWidget* list, NameListing listing, const QString& key, int
 
 // The box turns light yellow while it has the focus and white when it loses it.
 void HighlightFocus(QWidget* box);
-// Typing or pasting beyond `characters` is refused; 0 or less: no limit.
-void LimitCharacters(QLineEdit* box, int characters);
 
 // How the user is told that a value was not written.
 void ReportNameMissing();

@@ -1,6 +1,8 @@
 #include "dialogs/windows/amount_dialogs.h"
 
 #include "core/program_state.h"
+#include "dialogs/windows/income.h"
+#include "dialogs/windows/override_dialog.h"
 #include "support/dialog_driver.h"
 #include "support/temp_drive.h"
 
@@ -148,6 +150,58 @@ TEST_F(GetCcareTest, TheEscapeKeyClosesNothing) {
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(state.DialogValue, "77.00");
 }
+
+struct TooLargeCase {
+    const char* dialog;
+    void (*open)(UserActions);
+    const char* typed;
+    Closing closing;
+    QString (*handedBack)();
+};
+
+void PrintTo(const TooLargeCase& c, std::ostream* os) {
+    *os << c.dialog << " " << c.typed << " closing " << static_cast<int>(c.closing);
+}
+
+QString DialogValue() { return state.DialogValue; }
+QString OverrideAmount() { return state.OverrideAmount; }
+
+class TooLargeAmountTest : public TempDriveTest, public ::testing::WithParamInterface<TooLargeCase> {};
+
+// The worksheet's cell and the court form's blank show at most 9,999,999.99.
+TEST_P(TooLargeAmountTest, IsRefusedWithAMessageAndTheDialogStaysOpenToCorrectIt) {
+    const TooLargeCase& c = GetParam();
+    state.DialogTitle = "Plaintiff's Monthly Income";
+    state.DialogValue = "0";
+    state.OverrideFlag = "Y";
+    state.OverrideAmount = "0";
+    QStringList messages;
+    bool stayedOpen = false;
+    c.open([&](QWidget* dialog) {
+        Type(dialog, "Text1", c.typed);
+        messages = AnswerMessages({"OK"}, [&] { CloseAs(dialog, c.closing); });
+        stayedOpen = dialog->isVisible();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        Type(dialog, "Text1", "9,999,999.99");
+        CloseAs(dialog, c.closing);
+    });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("This amount is too large")) << messages[0].toStdString();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(c.handedBack(), "9999999.99");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, TooLargeAmountTest,
+    ::testing::Values(TooLargeCase{"Income", Open<Income>, "10,000,000", Closing::Button, DialogValue},
+                      TooLargeCase{"Income", Open<Income>, "1e400", Closing::CloseBoxAlone, DialogValue},
+                      TooLargeCase{"GetCcare", Open<GetCcare>, "10000001249", Closing::Button, DialogValue},
+                      TooLargeCase{"GetCcare", Open<GetCcare>, "10,000,000", Closing::Enter, DialogValue},
+                      TooLargeCase{"GetIns", Open<GetIns>, "1e9", Closing::CloseBoxAlone, DialogValue},
+                      TooLargeCase{"GetExtra", Open<GetExtra>, "9999999.995", Closing::Enter, DialogValue},
+                      TooLargeCase{"GetPreEx", Open<GetPreEx>, "10,000,000", Closing::LeaveThenButton, DialogValue},
+                      TooLargeCase{"OverRide", Open<OverRide>, "10,000,000", Closing::Enter, OverrideAmount},
+                      TooLargeCase{"OverRide", Open<OverRide>, "10000000", Closing::CloseBoxAlone, OverrideAmount}));
 
 }  // namespace
 }  // namespace qvr::test

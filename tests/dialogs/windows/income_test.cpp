@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IncomeCase{"120abc", Weekly, "$ 519.60 per Month", "519.6"},
                       IncomeCase{"1,250abc", Monthly, "$ 1,250.00 per Month", "1250"},
                       IncomeCase{"abc", Weekly, "$ 0.00 per Month", "0"},
+                      IncomeCase{"-500", Monthly, "$ 0.00 per Month", "0"},
+                      IncomeCase{"-1,500", Weekly, "$ 0.00 per Month", "0"},
                       IncomeCase{"", Annually, "$ 0.00 per Month", "0"}));
 
 TEST_F(IncomeTest, AnAmountThatIsNoNumberBecomesZero) {
@@ -152,6 +154,11 @@ TEST_F(IncomeTest, AnyTextHandsBackANumber) {
         for (const Period period : {Monthly, Weekly, Annually}) {
             Open<Income>([&](QWidget* dialog) {
                 EnterIncome(dialog, typed, period);
+                // An income too large for the worksheet stays until it is corrected.
+                AnswerMessages({"OK"}, [&] { Click(dialog, "Command1"); });
+                if (!dialog->isVisible()) return;
+                ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+                Type(dialog, "Text1", "0");
                 Click(dialog, "Command1");
             });
             EXPECT_TRUE(IsNumeric(state.DialogValue))

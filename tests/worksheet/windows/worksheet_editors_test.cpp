@@ -93,6 +93,22 @@ TEST_F(FormAEditorsTest, TextPromptOffersTheCaptionTrimmedAndCancelWritesNothing
     }
 }
 
+// The record would refuse a longer answer, losing what was typed.
+TEST_F(FormAEditorsTest, TextPromptTakesNoMoreThanItsColumnHolds) {
+    OpenFormA();
+    for (const TextEditor& editor : kTextEditors) {
+        SCOPED_TRACE(editor.label);
+        ModalAnswerer answerer;
+        answerer.Then([](QWidget* dialog) {
+            auto* box = dialog->findChild<QLineEdit*>();
+            QTest::keyClicks(box, QString(300, 'x'));
+            ModalAnswerer::ClickButton(dialog, "OK");
+        });
+        ClickOn(editor.label, answerer);
+        EXPECT_EQ(Stored(editor.Column()), QString(255, 'x'));
+    }
+}
+
 TEST_F(FormAEditorsTest, TextPromptAnsweredWithTheValueShownWritesNothing) {
     OpenFormA();
     for (const TextEditor& editor : kTextEditors) {

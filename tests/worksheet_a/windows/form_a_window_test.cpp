@@ -154,6 +154,21 @@ TEST_F(FormAWindowTest, FilledWorksheetShowsEveryValueOnItsBlank) {
     }
 }
 
+// Stored elsewhere: no dialog takes such amounts.
+TEST_F(FormAWindowTest, FiguresTooLargeForTheirBlanksShowAMarkOnTheWindowAndTheCourtForm) {
+    Store({{"pinc", " 10000001249"}, {"dinc", " 1E+300"}, {"poc", " 1000000000"}, {"dresp", " 10000"},
+           {"padja", " 9999999.99"}});
+    OpenFormA();
+    ExpectEveryValueFits(CourtFormA());
+    EXPECT_EQ(Shown("lblPInc"), "###### ");
+    EXPECT_EQ(Shown("lblPOC"), "(#)");
+    EXPECT_EQ(Shown("lblPAdja"), "9,999,999.99 ");
+    const std::map<QString, QString> fields = ProduceAndReadBack();
+    for (const char* field : {"Line 1 Plaintiff", "Line 1 Defendant", "Line 1b Defendant"})
+        EXPECT_EQ(fields.at(field), "###### ") << field;
+    EXPECT_EQ(fields.at("Line 5a Plaintiff"), "9999999.99");
+}
+
 TEST_F(FormAWindowTest, WarningAndOverrideNoticeFitOverLine4) {
     OpenFormA();
     EnterIncome("lblPInc", "3000");
