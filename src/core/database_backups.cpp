@@ -21,8 +21,20 @@ QString WithoutExtension(QString fileName) {
     return fileName;
 }
 
+// Set in a database that start-up made in place of a missing one whose backup holds records.
+constexpr int kMadeForMissing = 1;
+
 // One file, however its name is spelt.
 QString FileKey(const QString& path) { return files::HostPath(path); }
+
+// A database of another kind (the names database copied in place of the cases database) opens
+// cleanly but lacks the table the program reads.
+bool HoldsItsTable(const DatabaseFile& database, const QString& path, Fault* fault) {
+    Fault opening = Fault::None;
+    const std::unique_ptr<Database> opened = Database::OpenDatabase(path, nullptr, &opening);
+    if (!opened) return Tell(fault, opening);
+    return opened->TableNames().contains(database.table, Qt::CaseInsensitive) || Tell(fault, Fault::NotOurs);
+}
 
 bool HoldsRecords(const QString& path) {
     const std::unique_ptr<Database> database = Database::OpenDatabase(path);
@@ -41,6 +53,34 @@ QString HowToRestore(const DatabaseFile& database) {
         .arg(state.CaseLibraryOpened == "Y" ? "start the program again, " : "", database.kind);
 }
 
+bool IsMadeForMissing(const QString& path) {
+    const std::unique_ptr<Database> database = Database::OpenDatabase(path);
+    return database && database->Mark() == kMadeForMissing;
+}
+
+bool SetMark(const QString& path, int mark, Fault* fault = nullptr) {
+    Fault opening = Fault::None;
+    const std::unique_ptr<Database> database = Database::OpenDatabase(path, nullptr, &opening);
+    if (!database) return Tell(fault, opening);
+    return database->SetMark(mark) || Tell(fault, database->LastFault());
+}
+
+// A free name beside the backup that says what it holds: VESK0232_Backup_Before_Missing.MDB.
+QString BeforeMissingName(const QString& backup) {
+    const QString stem = WithoutExtension(backup) + "_Before_Missing";
+    QString name = stem + ".MDB";
+    for (int n = 2; files::FileExists(name) || files::FolderExists(name); ++n) name = QString("%1_%2.MDB").arg(stem).arg(n);
+    return name;
+}
+
+bool KeepBackupAside(const DatabaseFile& database, Fault* fault, QString* keptAs) {
+    if (!files::FileExists(database.backup)) return true;
+    const QString name = BeforeMissingName(database.backup);
+    if (!files::RenameFile(database.backup, name, fault)) return false;
+    if (keptAs) *keptAs = name;
+    return true;
+}
+
 void ReportMissing(const DatabaseFile& database) {
     MsgBox(QString("The %1 database %2 was missing, so a new, empty one has been made.  Its backup %3 holds the "
                    "%1 as they were when the program was last quit; it is kept as it is.  %4")
@@ -48,14 +88,32 @@ void ReportMissing(const DatabaseFile& database) {
            MessageButtons::OkOnly, "Missing Database");
 }
 
+QString BackupAdvice(const DatabaseFile& database) {
+    return files::FileExists(database.backup)
+               ? QString("Its backup %1 is kept as it is.  %2").arg(database.backup, HowToRestore(database))
+               : QString("There is no backup of it.");
+}
+
 void ReportDamaged(const DatabaseFile& database) {
-    const QString backup = files::FileExists(database.backup)
-                               ? QString("Its backup %1 is kept as it is.  %2").arg(database.backup, HowToRestore(database))
-                               : QString("There is no backup of it.");
     MsgBox(QString("The %1 database %2 cannot be read whole: it is damaged, or it is not a database file.  It is "
                    "not copied over its backup when the program ends.  %3")
-               .arg(database.kind.toLower(), database.file, backup),
+               .arg(database.kind.toLower(), database.file, BackupAdvice(database)),
            MessageButtons::OkOnly, "Damaged Database");
+}
+
+void ReportNotOurs(const DatabaseFile& database) {
+    MsgBox(QString("The %1 database %2 is a database file, but not one of this program's: it has no table %3 "
+                   "(another database may have been copied in its place).  It is not used, and it is not copied "
+                   "over its backup when the program ends.  %4")
+               .arg(database.kind.toLower(), database.file, database.table, BackupAdvice(database)),
+           MessageButtons::OkOnly, "Not a Database of This Program");
+}
+
+void ReportBusy(const DatabaseFile& database) {
+    MsgBox(QString("The %1 database %2 is being used by another workstation, so it could not be checked.  Nothing "
+                   "has been changed.  Please try again in a moment.")
+               .arg(database.kind.toLower(), database.file),
+           MessageButtons::OkOnly, "Database in Use");
 }
 
 }  // namespace
@@ -63,23 +121,35 @@ void ReportDamaged(const DatabaseFile& database) {
 DatabaseFile CasesDatabaseFile() {
     const QString folder = state.FilesLocation + "\\";
     return {"Cases", folder + state.CasesFileName,
-            folder + WithoutExtension(state.CasesFileName) + "_Backup" + ".MDB", CloseCasesDatabase};
+            folder + WithoutExtension(state.CasesFileName) + "_Backup" + ".MDB", "Cases", CloseCasesDatabase};
 }
 
 DatabaseFile NamesDatabaseFile() {
     const QString folder = state.FilesLocation + "\\";
-    return {"Names", folder + "Names.MDB", folder + "Names_Backup.MDB", CloseNamesDatabase};
+    return {"Names", folder + "Names.MDB", folder + "Names_Backup.MDB", "Names", CloseNamesDatabase};
 }
 
-bool MakeBackup(const DatabaseFile& database) {
+bool MakeBackup(const DatabaseFile& database, Fault* fault, QString* keptAs) {
     database.closeHandle();
-    if (state.KeptBackups.contains(FileKey(database.backup))) return false;
-    return Database::CopyDatabase(database.file, database.backup);
+    if (IsMadeForMissing(database.file)) {
+        if (!HoldsRecords(database.file)) return Tell(fault, Fault::None);
+        if (!KeepBackupAside(database, fault, keptAs) || !SetMark(database.file, 0, fault)) return false;
+    }
+    return HoldsItsTable(database, database.file, fault) &&
+           Database::CopyDatabase(database.file, database.backup, fault);
 }
 
-bool RestoreFromBackup(const DatabaseFile& database) {
+bool RestoreFromBackup(const DatabaseFile& database, Fault* fault) {
     database.closeHandle();
-    return Database::CopyDatabase(database.backup, database.file);
+    if (Database::IsBusy(database.file)) return Tell(fault, Fault::Busy);
+    return HoldsItsTable(database, database.backup, fault) &&
+           Database::CopyDatabase(database.backup, database.file, fault);
+}
+
+Fault ExamineDatabase(const DatabaseFile& database, const QString& path) {
+    Fault fault = Fault::None;
+    if (Database::IsSound(path, &fault)) HoldsItsTable(database, path, &fault);
+    return fault;
 }
 
 void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
@@ -88,11 +158,20 @@ void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
     state.CheckedDatabaseFiles.insert(key);
     if (wasMissing && files::FileExists(database.file)) {
         if (!HoldsRecords(database.backup)) return;
-        state.KeptBackups.insert(FileKey(database.backup));
+        SetMark(database.file, kMadeForMissing);
         ReportMissing(database);
-    } else if ((files::FileExists(database.file) || files::FolderExists(database.file)) &&
-               !Database::IsSound(database.file)) {
-        ReportDamaged(database);
+        return;
+    }
+    if (!files::FileExists(database.file) && !files::FolderExists(database.file)) return;
+    switch (ExamineDatabase(database, database.file)) {
+    case Fault::None:
+        return;
+    case Fault::Busy:
+        return ReportBusy(database);
+    case Fault::NotOurs:
+        return ReportNotOurs(database);
+    default:
+        return ReportDamaged(database);
     }
 }
 
