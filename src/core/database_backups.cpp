@@ -110,9 +110,8 @@ void ReportNotOurs(const DatabaseFile& database) {
 }
 
 void ReportBusy(const DatabaseFile& database) {
-    MsgBox(QString("The %1 database %2 is being used by another workstation, so it could not be checked.  Nothing "
-                   "has been changed.  Please try again in a moment.")
-               .arg(database.kind.toLower(), database.file),
+    MsgBox(QString("The %1 database %2 could not be checked because %3.  Nothing has been changed.")
+               .arg(database.kind.toLower(), database.file, FaultText(Fault::Busy)),
            MessageButtons::OkOnly, "Database in Use");
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <limits>
 #include <sqlite3.h>
+#include <unistd.h>
 #include <utility>
 
 namespace qvr {
@@ -171,6 +172,11 @@ bool CreateEmptyFile(const QString& path, const QString& hostPath, QString* erro
     return false;
 }
 
+bool FolderTakesNoNewFile(sqlite3* db) {
+    const char* file = sqlite3_db_filename(db, "main");
+    return file && access(QFile::encodeName(QFileInfo(QString::fromUtf8(file)).absolutePath()).constData(), W_OK) != 0;
+}
+
 Fault EngineFault(sqlite3* db) {
     switch (sqlite3_errcode(db)) {
     case SQLITE_BUSY:
@@ -184,7 +190,8 @@ Fault EngineFault(sqlite3* db) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
         return Fault::Damaged;
-    case SQLITE_CANTOPEN:
+    case SQLITE_CANTOPEN:  // the journal beside the file, in a folder that takes no new file
+        return FolderTakesNoNewFile(db) ? Fault::ReadOnly : FaultOfSystemError(sqlite3_system_errno(db));
     case SQLITE_IOERR:
         return FaultOfSystemError(sqlite3_system_errno(db));
     default:
@@ -242,7 +249,7 @@ bool Database::IsSound(const QString& path, Fault* fault) {
     return db && ReadsWhole(db->db_, fault);
 }
 
-void Database::SetBusyWait(int milliseconds) { busyWaitMs = milliseconds; }
+int Database::SetBusyWait(int milliseconds) { return std::exchange(busyWaitMs, milliseconds); }
 
 bool Database::IsBusy(const QString& path) {
     Fault fault = Fault::None;

@@ -58,8 +58,9 @@ public:
     // Whether another connection holds the file beyond the busy wait, so that it must not be
     // replaced (its journal is the other connection's).
     static bool IsBusy(const QString& path);
-    // How long an action waits for a file that another connection holds (tests shorten it).
-    static void SetBusyWait(int milliseconds);
+    // How long an action waits for a file that another connection holds (tests shorten it); gives
+    // the wait it replaces.
+    static int SetBusyWait(int milliseconds);
 
     // Creates a table holding just its first column (text of the given width; -1 for a memo).
     bool CreateTable(const QString& table, const QString& firstField, int width = 255);
