@@ -48,8 +48,8 @@ QString BackUp(const DatabaseFile& database) {
         told = QString("The backup made before the %1 database went missing is kept as %2.  ")
                    .arg(database.kind.toLower(), keptAs);
     if (!made && fault != Fault::None)
-        told += QString("The backup %1 could not be made because %2; the old backup is as it was.  ")
-                    .arg(database.backup, FaultText(fault));
+        told += QString("The backup %1 could not be made because %2.%3  ")
+                    .arg(database.backup, FaultText(fault), keptAs.isEmpty() ? "  The old backup is as it was." : "");
     return told;
 }
 
