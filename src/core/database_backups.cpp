@@ -27,13 +27,20 @@ constexpr int kMadeForMissing = 1;
 // One file, however its name is spelt.
 QString FileKey(const QString& path) { return files::HostPath(path); }
 
-// A database of another kind (the names database copied in place of the cases database) opens
-// cleanly but lacks the table the program reads.
-bool HoldsItsTable(const DatabaseFile& database, const QString& path, Fault* fault) {
-    Fault opening = Fault::None;
-    const std::unique_ptr<Database> opened = Database::OpenDatabase(path, nullptr, &opening);
-    if (!opened) return Tell(fault, opening);
-    return opened->TableNames().contains(database.table, Qt::CaseInsensitive) || Tell(fault, Fault::NotOurs);
+struct Inspection {
+    Fault fault = Fault::None;
+    int mark = 0;
+};
+
+// One opening of the file. A database of another kind (the names database copied in place of the
+// cases database) opens cleanly but lacks the table the program reads: it is not ours.
+Inspection Inspect(const DatabaseFile& database, const QString& path) {
+    Inspection seen;
+    const std::unique_ptr<Database> opened = Database::OpenDatabase(path, nullptr, &seen.fault);
+    if (!opened) return seen;
+    if (!opened->TableNames().contains(database.table, Qt::CaseInsensitive)) seen.fault = Fault::NotOurs;
+    seen.mark = opened->Mark();
+    return seen;
 }
 
 bool HoldsRecords(const QString& path) {
@@ -51,11 +58,6 @@ QString HowToRestore(const DatabaseFile& database) {
     return QString("To put the backup in its place, %1press Esc on the start window and choose \"Restore %2 "
                    "Database\".")
         .arg(state.CaseLibraryOpened == "Y" ? "start the program again, " : "", database.kind);
-}
-
-bool IsMadeForMissing(const QString& path) {
-    const std::unique_ptr<Database> database = Database::OpenDatabase(path);
-    return database && database->Mark() == kMadeForMissing;
 }
 
 bool SetMark(const QString& path, int mark, Fault* fault = nullptr) {
@@ -130,25 +132,26 @@ DatabaseFile NamesDatabaseFile() {
 
 bool MakeBackup(const DatabaseFile& database, Fault* fault, QString* keptAs) {
     database.closeHandle();
-    if (IsMadeForMissing(database.file)) {
+    const Inspection seen = Inspect(database, database.file);
+    if (seen.fault != Fault::None) return Tell(fault, seen.fault);
+    if (seen.mark == kMadeForMissing) {
         if (!HoldsRecords(database.file)) return Tell(fault, Fault::None);
         if (!KeepBackupAside(database, fault, keptAs) || !SetMark(database.file, 0, fault)) return false;
     }
-    return HoldsItsTable(database, database.file, fault) &&
-           Database::CopyDatabase(database.file, database.backup, fault);
+    return Database::CopyDatabase(database.file, database.backup, fault);
 }
 
 bool RestoreFromBackup(const DatabaseFile& database, Fault* fault) {
     database.closeHandle();
     if (Database::IsBusy(database.file)) return Tell(fault, Fault::Busy);
-    return HoldsItsTable(database, database.backup, fault) &&
-           Database::CopyDatabase(database.backup, database.file, fault);
+    const Fault backupFault = Inspect(database, database.backup).fault;
+    if (backupFault != Fault::None) return Tell(fault, backupFault);
+    return Database::CopyDatabase(database.backup, database.file, fault);
 }
 
 Fault ExamineDatabase(const DatabaseFile& database, const QString& path) {
     Fault fault = Fault::None;
-    if (Database::IsSound(path, &fault)) HoldsItsTable(database, path, &fault);
-    return fault;
+    return Database::IsSound(path, &fault) ? Inspect(database, path).fault : fault;
 }
 
 void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
