@@ -71,7 +71,8 @@ bool SetMark(const QString& path, int mark, Fault* fault = nullptr) {
 QString BeforeMissingName(const QString& backup) {
     const QString stem = WithoutExtension(backup) + "_Before_Missing";
     QString name = stem + ".MDB";
-    for (int n = 2; files::FileExists(name) || files::FolderExists(name); ++n) name = QString("%1_%2.MDB").arg(stem).arg(n);
+    for (int n = 2; files::FileExists(name) || files::FolderExists(name); ++n)
+        name = QString("%1_%2.MDB").arg(stem).arg(n);
     return name;
 }
 

@@ -614,7 +614,7 @@ bool Recordset::Edit() {
     if (result == ReadResult::Failed) return false;
     if (result == ReadResult::Missing) {
         position_ = Position::Deleted;
-        return db_->Fail("The record was deleted by another user.");
+        return db_->Fail("The record was deleted by another user.", Fault::Changed);
     }
     current_ = std::move(row.values);
     buffer_ = current_;
@@ -670,9 +670,10 @@ bool Recordset::CheckUnchanged() {
     if (result == ReadResult::Failed) return false;
     if (result == ReadResult::Missing) {
         position_ = Position::Deleted;
-        return db_->Fail("The record was deleted by another user.");
+        return db_->Fail("The record was deleted by another user.", Fault::Changed);
     }
-    return row.values == current_ || db_->Fail("The record was changed by another user since it was read.");
+    return row.values == current_ ||
+           db_->Fail("The record was changed by another user since it was read.", Fault::Changed);
 }
 
 bool Recordset::InsertBuffer() {

@@ -38,6 +38,8 @@ QString FaultText(Fault fault) {
         return "the file is a database, but not one of this program's";
     case Fault::Busy:
         return "another workstation is using the file; please try again in a moment";
+    case Fault::Changed:
+        return "another workstation changed or deleted the record meanwhile";
     case Fault::ReadOnly:
         return "the folder or the file is read-only";
     case Fault::DiskFull:

@@ -6,7 +6,7 @@
 
 namespace qvr {
 
-enum class Fault { None, Missing, Damaged, NotOurs, Busy, ReadOnly, DiskFull, TooLong, Other };
+enum class Fault { None, Missing, Damaged, NotOurs, Busy, Changed, ReadOnly, DiskFull, TooLong, Other };
 
 // The cause of a failed system call, from its errno.
 Fault FaultOfSystemError(int error);

@@ -115,11 +115,12 @@ std::optional<std::vector<ScheduleLine>> ReadScheduleTable(const QString& path, 
 bool IsWholeSchedule(const QString& path, Fault* fault) {
     if (!Database::IsSound(path, fault)) return false;
     const std::optional<std::vector<ScheduleLine>> lines = ReadScheduleTable(path);
-    const auto whole = [](const ScheduleLine& line) {
-        return WholeDollars(line.Income) &&
-               std::all_of(line.Child.begin(), line.Child.end(), [](const QString& amount) { return WholeDollars(amount); });
+    const auto isWhole = [](const QString& text) { return WholeDollars(text).has_value(); };
+    const auto whole = [&isWhole](const ScheduleLine& line) {
+        return isWhole(line.Income) && std::all_of(line.Child.begin(), line.Child.end(), isWhole);
     };
-    return (lines && !lines->empty() && std::all_of(lines->begin(), lines->end(), whole)) || Tell(fault, Fault::Damaged);
+    return (lines && !lines->empty() && std::all_of(lines->begin(), lines->end(), whole)) ||
+           Tell(fault, Fault::Damaged);
 }
 
 RowWrite WriteScheduleAmounts(const QString& path, int index, const ScheduleLine& line, QString* error) {

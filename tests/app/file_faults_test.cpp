@@ -22,10 +22,15 @@
 namespace qvr::test {
 namespace {
 
-enum class Damage { Empty, HeaderOnly, CutInHalf, GarbagePages, Folder, Missing, None, OtherDatabase, Held, NoWholeAmounts };
+enum class Damage {
+    Empty, HeaderOnly, CutInHalf, GarbagePages, Folder, Missing, None, OtherDatabase, Held, NoWholeAmounts
+};
 const char* const kDamageNames[] = {"Empty",   "HeaderOnly", "CutInHalf",     "GarbagePages", "Folder",
                                     "Missing", "",           "OtherDatabase", "Held",         "NoWholeAmounts"};
-enum class Moment { StartAndQuit, Restore, FullDiskQuit, FullDiskRestore, TwoRuns, TwoRunsWithNewRecords, QuitWithTheDiskFull, QuitInAReadOnlyFolder };
+enum class Moment {
+    StartAndQuit, Restore, FullDiskQuit, FullDiskRestore, TwoRuns, TwoRunsWithNewRecords, QuitWithTheDiskFull,
+    QuitInAReadOnlyFolder
+};
 const char* const kMomentNames[] = {"AtStartAndQuit",       "AtRestore",  "OnAFullDiskAtQuit",
                                     "OnAFullDiskAtRestore", "InTwoRuns",  "InTwoRunsWithNewRecords",
                                     "AtQuitWithTheDiskFull", "AtQuitInAReadOnlyFolder"};
@@ -74,8 +79,10 @@ std::vector<Fault> Faults() {
     }
     faults.push_back({"VESK0232.MDB", Damage::Held, Moment::Restore,
                       {"Restore CASES Database File", "Restore CASES Database File"}, "VESK0232.MDB", busy});
-    faults.push_back({"WYTH2024.MDB", Damage::Held, Moment::StartAndQuit, {"Settings in Use", "Quit"}, "WYTH2024.MDB", "another program"});
-    faults.push_back({"TABLE24.MDB", Damage::Held, Moment::StartAndQuit, {"Schedule in Use", "Quit"}, "TABLE24.MDB", "another workstation"});
+    faults.push_back({"WYTH2024.MDB", Damage::Held, Moment::StartAndQuit, {"Settings in Use", "Quit"},
+                      "WYTH2024.MDB", "another program"});
+    faults.push_back({"TABLE24.MDB", Damage::Held, Moment::StartAndQuit, {"Schedule in Use", "Quit"}, "TABLE24.MDB",
+                      "another workstation"});
     faults.push_back({"TABLE24.MDB", Damage::NoWholeAmounts, Moment::StartAndQuit, {"Quit"}, {}});
     faults.push_back({"VESK0232_Backup.MDB", Damage::None, Moment::QuitWithTheDiskFull, {"Quit", "Backups"},
                       "VESK0232_Backup.MDB", "the disk is full"});
@@ -127,7 +134,8 @@ protected:
         RegisterProgramWindows();
         StartProgram();
         busyWait = Database::SetBusyWait(100);
-        for (const auto& [file, table, column, key] : {kCopies[0], kCopies[3]}) ASSERT_TRUE(Add(file, table, column, key));
+        for (const auto& [file, table, column, key] : {kCopies[0], kCopies[3]})
+            ASSERT_TRUE(Add(file, table, column, key));
         for (int i : {0, 3}) ASSERT_TRUE(QFile::copy(HostFile(kCopies[i][0]), HostFile(kCopies[i + 1][0])));
     }
 
@@ -229,7 +237,9 @@ TEST_P(FileFault, IsToldAndLeavesNoFewerGoodCopies) {
             ModalAnswerer::ClickButton(box, asks ? "Yes" : "OK");
         });
 
-    const auto told = [&] { return answerer.Titles() == fault.messages && answerer.Texts().join(' ').contains(fault.says); };
+    const auto told = [&] {
+        return answerer.Titles() == fault.messages && answerer.Texts().join(' ').contains(fault.says);
+    };
     if (fault.moment == Moment::StartAndQuit) StartAndQuit(release);
     if (fault.moment == Moment::Restore) Restore(fault.file);
     if (fault.moment == Moment::Restore) release();
@@ -247,7 +257,8 @@ TEST_P(FileFault, IsToldAndLeavesNoFewerGoodCopies) {
         EXPECT_TRUE(InAChild(fault.moment == Moment::QuitWithTheDiskFull ? Limit::FullDisk : Limit::ReadOnlyFolder,
                              folder, quit));
     } else {
-        EXPECT_TRUE(told()) << answerer.Titles().join(", ").toStdString() << ": " << answerer.Texts().join(" ").toStdString();
+        EXPECT_TRUE(told()) << answerer.Titles().join(", ").toStdString() << ": "
+                            << answerer.Texts().join(" ").toStdString();
     }
     EXPECT_GE(GoodCopies(), goodCopies);
     if (!fault.keptAs.isEmpty()) {

@@ -48,8 +48,9 @@ QString BackUp(const DatabaseFile& database) {
         told = QString("The backup made before the %1 database went missing is kept as %2.  ")
                    .arg(database.kind.toLower(), keptAs);
     if (!made && fault != Fault::None)
-        told += QString("The backup %1 could not be made because %2.%3  ")
-                    .arg(database.backup, FaultText(fault), keptAs.isEmpty() ? "  The old backup is as it was." : "");
+        told += QString("The backup %1 of %2 could not be made because %3.%4  ")
+                    .arg(database.backup, database.file, FaultText(fault),
+                         keptAs.isEmpty() ? "  The old backup is as it was." : "");
     return told;
 }
 
