@@ -21,8 +21,27 @@ QString WithoutExtension(QString fileName) {
     return fileName;
 }
 
+// Set in a database that start-up made in place of a missing one whose backup holds records.
+constexpr int kMadeForMissing = 1;
+
 // One file, however its name is spelt.
 QString FileKey(const QString& path) { return files::HostPath(path); }
+
+struct Inspection {
+    Fault fault = Fault::None;
+    int mark = 0;
+};
+
+// One opening of the file. A database of another kind (the names database copied in place of the
+// cases database) opens cleanly but lacks the table the program reads: it is not ours.
+Inspection Inspect(const DatabaseFile& database, const QString& path) {
+    Inspection seen;
+    const std::unique_ptr<Database> opened = Database::OpenDatabase(path, nullptr, &seen.fault);
+    if (!opened) return seen;
+    if (!opened->TableNames().contains(database.table, Qt::CaseInsensitive)) seen.fault = Fault::NotOurs;
+    seen.mark = opened->Mark();
+    return seen;
+}
 
 bool HoldsRecords(const QString& path) {
     const std::unique_ptr<Database> database = Database::OpenDatabase(path);
@@ -41,6 +60,30 @@ QString HowToRestore(const DatabaseFile& database) {
         .arg(state.CaseLibraryOpened == "Y" ? "start the program again, " : "", database.kind);
 }
 
+bool SetMark(const QString& path, int mark, Fault* fault = nullptr) {
+    Fault opening = Fault::None;
+    const std::unique_ptr<Database> database = Database::OpenDatabase(path, nullptr, &opening);
+    if (!database) return Tell(fault, opening);
+    return database->SetMark(mark) || Tell(fault, database->LastFault());
+}
+
+// A free name beside the backup that says what it holds: VESK0232_Backup_Before_Missing.MDB.
+QString BeforeMissingName(const QString& backup) {
+    const QString stem = WithoutExtension(backup) + "_Before_Missing";
+    QString name = stem + ".MDB";
+    for (int n = 2; files::FileExists(name) || files::FolderExists(name); ++n)
+        name = QString("%1_%2.MDB").arg(stem).arg(n);
+    return name;
+}
+
+bool KeepBackupAside(const DatabaseFile& database, Fault* fault, QString* keptAs) {
+    if (!files::FileExists(database.backup)) return true;
+    const QString name = BeforeMissingName(database.backup);
+    if (!files::RenameFile(database.backup, name, fault)) return false;
+    if (keptAs) *keptAs = name;
+    return true;
+}
+
 void ReportMissing(const DatabaseFile& database) {
     MsgBox(QString("The %1 database %2 was missing, so a new, empty one has been made.  Its backup %3 holds the "
                    "%1 as they were when the program was last quit; it is kept as it is.  %4")
@@ -48,14 +91,31 @@ void ReportMissing(const DatabaseFile& database) {
            MessageButtons::OkOnly, "Missing Database");
 }
 
+QString BackupAdvice(const DatabaseFile& database) {
+    return files::FileExists(database.backup)
+               ? QString("Its backup %1 is kept as it is.  %2").arg(database.backup, HowToRestore(database))
+               : QString("There is no backup of it.");
+}
+
 void ReportDamaged(const DatabaseFile& database) {
-    const QString backup = files::FileExists(database.backup)
-                               ? QString("Its backup %1 is kept as it is.  %2").arg(database.backup, HowToRestore(database))
-                               : QString("There is no backup of it.");
     MsgBox(QString("The %1 database %2 cannot be read whole: it is damaged, or it is not a database file.  It is "
                    "not copied over its backup when the program ends.  %3")
-               .arg(database.kind.toLower(), database.file, backup),
+               .arg(database.kind.toLower(), database.file, BackupAdvice(database)),
            MessageButtons::OkOnly, "Damaged Database");
+}
+
+void ReportNotOurs(const DatabaseFile& database) {
+    MsgBox(QString("The %1 database %2 is a database file, but not one of this program's: it has no table %3 "
+                   "(another database may have been copied in its place).  It is not used, and it is not copied "
+                   "over its backup when the program ends.  %4")
+               .arg(database.kind.toLower(), database.file, database.table, BackupAdvice(database)),
+           MessageButtons::OkOnly, "Not a Database of This Program");
+}
+
+void ReportBusy(const DatabaseFile& database) {
+    MsgBox(QString("The %1 database %2 could not be checked because %3.  Nothing has been changed.")
+               .arg(database.kind.toLower(), database.file, FaultText(Fault::Busy)),
+           MessageButtons::OkOnly, "Database in Use");
 }
 
 }  // namespace
@@ -63,23 +123,36 @@ void ReportDamaged(const DatabaseFile& database) {
 DatabaseFile CasesDatabaseFile() {
     const QString folder = state.FilesLocation + "\\";
     return {"Cases", folder + state.CasesFileName,
-            folder + WithoutExtension(state.CasesFileName) + "_Backup" + ".MDB", CloseCasesDatabase};
+            folder + WithoutExtension(state.CasesFileName) + "_Backup" + ".MDB", "Cases", CloseCasesDatabase};
 }
 
 DatabaseFile NamesDatabaseFile() {
     const QString folder = state.FilesLocation + "\\";
-    return {"Names", folder + "Names.MDB", folder + "Names_Backup.MDB", CloseNamesDatabase};
+    return {"Names", folder + "Names.MDB", folder + "Names_Backup.MDB", "Names", CloseNamesDatabase};
 }
 
-bool MakeBackup(const DatabaseFile& database) {
+bool MakeBackup(const DatabaseFile& database, Fault* fault, QString* keptAs) {
     database.closeHandle();
-    if (state.KeptBackups.contains(FileKey(database.backup))) return false;
-    return Database::CopyDatabase(database.file, database.backup);
+    const Inspection seen = Inspect(database, database.file);
+    if (seen.fault != Fault::None) return Tell(fault, seen.fault);
+    if (seen.mark == kMadeForMissing) {
+        if (!HoldsRecords(database.file)) return Tell(fault, Fault::None);
+        if (!KeepBackupAside(database, fault, keptAs) || !SetMark(database.file, 0, fault)) return false;
+    }
+    return Database::CopyDatabase(database.file, database.backup, fault);
 }
 
-bool RestoreFromBackup(const DatabaseFile& database) {
+bool RestoreFromBackup(const DatabaseFile& database, Fault* fault) {
     database.closeHandle();
-    return Database::CopyDatabase(database.backup, database.file);
+    if (Database::IsBusy(database.file)) return Tell(fault, Fault::Busy);
+    const Fault backupFault = Inspect(database, database.backup).fault;
+    if (backupFault != Fault::None) return Tell(fault, backupFault);
+    return Database::CopyDatabase(database.backup, database.file, fault);
+}
+
+Fault ExamineDatabase(const DatabaseFile& database, const QString& path) {
+    Fault fault = Fault::None;
+    return Database::IsSound(path, &fault) ? Inspect(database, path).fault : fault;
 }
 
 void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
@@ -88,11 +161,20 @@ void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
     state.CheckedDatabaseFiles.insert(key);
     if (wasMissing && files::FileExists(database.file)) {
         if (!HoldsRecords(database.backup)) return;
-        state.KeptBackups.insert(FileKey(database.backup));
+        SetMark(database.file, kMadeForMissing);
         ReportMissing(database);
-    } else if ((files::FileExists(database.file) || files::FolderExists(database.file)) &&
-               !Database::IsSound(database.file)) {
-        ReportDamaged(database);
+        return;
+    }
+    if (!files::FileExists(database.file) && !files::FolderExists(database.file)) return;
+    switch (ExamineDatabase(database, database.file)) {
+    case Fault::None:
+        return;
+    case Fault::Busy:
+        return ReportBusy(database);
+    case Fault::NotOurs:
+        return ReportNotOurs(database);
+    default:
+        return ReportDamaged(database);
     }
 }
 

@@ -4,6 +4,8 @@
 // half-written file or takes away the only good copy: only a database that reads whole is
 // copied, and the copy replaces its target only once it is complete.
 
+#include "platform/faults.h"
+
 #include <QString>
 
 namespace qvr {
@@ -12,6 +14,7 @@ struct DatabaseFile {
     QString kind;    // "Cases" or "Names", as the file utilities' buttons name it
     QString file;    // the database in the data folder
     QString backup;  // its backup beside it
+    QString table;   // the table the program reads: a database without it is not ours
     void (*closeHandle)();  // closes the program's handle on the database before its file is copied
 };
 
@@ -21,17 +24,23 @@ DatabaseFile CasesDatabaseFile();
 DatabaseFile NamesDatabaseFile();
 
 // Closes the database's handle and replaces the backup by a copy of the database. The old backup
-// stays as it was when the database is missing or damaged, when it cannot be copied or the backup
-// cannot be replaced (read-only), and when start-up kept the backup for this run.
-bool MakeBackup(const DatabaseFile& database);
+// stays as it was when the database is missing, damaged, busy or not ours, and when it cannot be
+// copied or the backup cannot be replaced; fault then tells why. A database that start-up made in
+// place of a missing one keeps the backup as it is while it holds no records (fault None); once it
+// holds some, the backup is first kept beside it under a name of its own (keptAs), never deleted.
+bool MakeBackup(const DatabaseFile& database, Fault* fault = nullptr, QString* keptAs = nullptr);
 // Closes the database's handle and replaces the database by a copy of its backup, which stays in
-// place. When the backup is damaged or anything fails, the database stays as it was.
-bool RestoreFromBackup(const DatabaseFile& database);
+// place. When the backup is damaged or not ours, the database is busy, or anything fails, the
+// database stays as it was and fault tells why.
+bool RestoreFromBackup(const DatabaseFile& database, Fault* fault = nullptr);
+
+// Why a database file cannot be used: missing, damaged, busy, or not ours (Fault::None when it can).
+Fault ExamineDatabase(const DatabaseFile& database, const QString& path);
 
 // Start-up's look at a database that it has just created or upgraded, once in a run for each
-// file. One that cannot be read is reported. One that was missing while its backup holds records
-// is reported, and that backup is not replaced for the rest of the run, so that the empty new
-// database never takes the place of the records.
+// file. One that cannot be used is reported, a busy one as busy. One that was missing while its
+// backup holds records is reported, and the new database is marked, so that it never takes the
+// place of that backup, in this run or a later one.
 void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing);
 
 }  // namespace qvr

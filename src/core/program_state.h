@@ -40,10 +40,8 @@ struct ProgramState : CalculationVariables {
     std::unique_ptr<Recordset> ScheduleRecordset;
     QString ScheduleDatabasePath;
     QString FilesLocation;
-    // Host paths of the database files that start-up has looked at in this run, and of the backups
-    // that must not be replaced in it.
+    // Host paths of the database files that start-up has looked at in this run.
     QSet<QString> CheckedDatabaseFiles;
-    QSet<QString> KeptBackups;
 
     // Current selection.
     QString CurrentCaseId;

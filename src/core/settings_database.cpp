@@ -24,12 +24,22 @@ QString DamagedSettingsText(const QString& setAsideAs) {
         .arg(state.MainDatabasePath, what);
 }
 
+void ReportSettingsBusy() {
+    MsgBox(QString("The settings file %1 is being used by another program, so it could not be read.  Nothing has "
+                   "been changed; for this run the data folder is %2.  Please quit and start the program again in a "
+                   "moment.")
+               .arg(state.MainDatabasePath, DefaultFilesLocation()),
+           MessageButtons::OkOnly, "Settings in Use");
+}
+
 // Settings that cannot be read are kept under another name, so that nothing is lost, and fresh
-// ones at the defaults take their place.
+// ones at the defaults take their place. Settings that are only busy stay as they are.
 void SetAsideUnreadableSettings() {
     const QString& path = state.MainDatabasePath;
     if (!files::FileExists(path) && !files::FolderExists(path)) return;
-    if (Database::IsSound(path)) return;
+    Fault fault = Fault::None;
+    if (Database::IsSound(path, &fault)) return;
+    if (fault == Fault::Busy) return ReportSettingsBusy();
     const QString setAsideAs = path.chopped(4) + "_Damaged.MDB";
     const bool setAside = files::RenameFile(path, setAsideAs);
     MsgBox(DamagedSettingsText(setAside ? setAsideAs : QString()), MessageButtons::OkOnly, "Damaged Settings");

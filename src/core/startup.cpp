@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"
+#include "schedule/schedule_table.h"
 
 namespace qvr {
 namespace {
@@ -37,11 +38,21 @@ void SetDatabasePaths() {
     UpdateDatabase(CasesDatabaseFile(), UpdateCasesDatabase);
 }
 
-// A schedule that cannot be read counts as a missing one.
+// A schedule that cannot be read, or holds no amounts the lookups can use, counts as a missing
+// one; one that another workstation holds is only busy, and nothing of it is touched.
 void CheckSchedule() {
-    if (Database::IsSound(state.ScheduleDatabasePath)) return;
+    Fault fault = Fault::None;
+    if (IsWholeSchedule(state.ScheduleDatabasePath, &fault)) return;
+    if (fault == Fault::Busy) {
+        MsgBox(QString("The 'Schedule of Basic Child Support Obligation' %1 is being used by another workstation, so "
+                       "it could not be checked.  Nothing has been changed.  If the worksheets cannot read it, quit "
+                       "and start the program again in a moment.")
+                   .arg(state.ScheduleDatabasePath),
+               MessageButtons::OkOnly, "Schedule in Use");
+        return;
+    }
     const QString spare = state.StartDrive + "\\QVRForms\\Table23.mdb";
-    if (Database::IsSound(spare)) {
+    if (IsWholeSchedule(spare)) {
         Database::CopyDatabase(spare, state.ScheduleDatabasePath);
         return;
     }

@@ -9,12 +9,13 @@
 #include <algorithm>
 #include <limits>
 #include <sqlite3.h>
+#include <unistd.h>
 #include <utility>
 
 namespace qvr {
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
+int busyWaitMs = 5000;
 constexpr int kDefaultTextWidth = 255;
 constexpr int kMemoWidth = -1;
 // Written into every new file so that it gets its header at once: an empty file is then never a
@@ -166,10 +167,39 @@ bool CreateEmptyFile(const QString& path, const QString& hostPath, QString* erro
     return false;
 }
 
+bool FolderTakesNoNewFile(sqlite3* db) {
+    const char* file = sqlite3_db_filename(db, "main");
+    return file && access(QFile::encodeName(QFileInfo(QString::fromUtf8(file)).absolutePath()).constData(), W_OK) != 0;
+}
+
+Fault EngineFault(sqlite3* db) {
+    switch (sqlite3_errcode(db)) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Fault::Busy;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return Fault::ReadOnly;
+    case SQLITE_FULL:
+        return Fault::DiskFull;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return Fault::Damaged;
+    case SQLITE_CANTOPEN:  // the journal beside the file, in a folder that takes no new file
+        return FolderTakesNoNewFile(db) ? Fault::ReadOnly : FaultOfSystemError(sqlite3_system_errno(db));
+    case SQLITE_IOERR:
+        return FaultOfSystemError(sqlite3_system_errno(db));
+    default:
+        return Fault::Other;
+    }
+}
+
 // Every page read and its structure checked.
-bool ReadsWhole(sqlite3* db) {
+bool ReadsWhole(sqlite3* db, Fault* fault = nullptr) {
     Statement check(db, "PRAGMA quick_check(1)");
-    return check.Step() == SQLITE_ROW && ColumnValue(check.get(), 0) == QString("ok");
+    const int rc = check.Step();
+    if (rc == SQLITE_ROW && ColumnValue(check.get(), 0) == QString("ok")) return true;
+    return Tell(fault, rc == SQLITE_ROW ? Fault::Damaged : EngineFault(db));
 }
 
 // A journal left beside a file belongs to that file: played back into a new file put in its place,
@@ -197,35 +227,50 @@ std::unique_ptr<Database> Database::CreateDatabase(const QString& path, QString*
     return nullptr;
 }
 
-std::unique_ptr<Database> Database::OpenDatabase(const QString& path, QString* error) {
+std::unique_ptr<Database> Database::OpenDatabase(const QString& path, QString* error, Fault* fault) {
     const QString hostPath = files::HostPath(path);
     const QFileInfo file(hostPath);
     if (!file.isFile()) {
         Report(error, QString("%1 was not found.").arg(path));
+        Tell(fault, file.exists() ? Fault::Damaged : Fault::Missing);
         return nullptr;
     }
     if (file.size() == 0) {
         Report(error, QString("%1 is not a database: the file is empty.").arg(path));
+        Tell(fault, Fault::Damaged);
         return nullptr;
     }
-    return Connect(path, hostPath, error);
+    return Connect(path, hostPath, error, fault);
 }
 
-bool Database::IsSound(const QString& path) {
-    const std::unique_ptr<Database> db = OpenDatabase(path);
-    return db && ReadsWhole(db->db_);
+bool Database::IsSound(const QString& path, Fault* fault) {
+    const std::unique_ptr<Database> db = OpenDatabase(path, nullptr, fault);
+    return db && ReadsWhole(db->db_, fault);
+}
+
+int Database::SetBusyWait(int milliseconds) { return std::exchange(busyWaitMs, milliseconds); }
+
+bool Database::IsBusy(const QString& path) {
+    Fault fault = Fault::None;
+    const std::unique_ptr<Database> db = OpenDatabase(path, nullptr, &fault);
+    if (!db) return fault == Fault::Busy;
+    if (!db->Run("BEGIN EXCLUSIVE")) return db->LastFault() == Fault::Busy;
+    db->Run("ROLLBACK");
+    return false;
 }
 
 // The read transaction's lock keeps writers out until the copy is complete. (Closing the copy's
 // own handle on the source ends the process's locks on that file; by then the copy is done.)
-bool Database::CopyDatabase(const QString& from, const QString& to) {
-    const std::unique_ptr<Database> source = OpenDatabase(from);
-    if (!source || !source->Run("BEGIN") || !ReadsWhole(source->db_)) return false;
+bool Database::CopyDatabase(const QString& from, const QString& to, Fault* fault) {
+    const std::unique_ptr<Database> source = OpenDatabase(from, nullptr, fault);
+    if (!source) return false;
+    if (!source->Run("BEGIN")) return Tell(fault, source->LastFault());
+    if (!ReadsWhole(source->db_, fault)) return false;
     const QString temporary = to + ".tmp";
-    bool copied = files::CopyFile(from, temporary);
+    bool copied = files::CopyFile(from, temporary, fault);
     if (copied) {
         RemoveJournalBeside(to);
-        copied = files::RenameFile(temporary, to);
+        copied = files::RenameFile(temporary, to, fault);
     }
     if (!copied) files::DeleteFile(temporary);
     source->Run("COMMIT");
@@ -234,14 +279,16 @@ bool Database::CopyDatabase(const QString& from, const QString& to) {
 
 // Opens without ever creating the file and reads the schema once, so that a damaged file is
 // refused here and not half-way through the caller's work.
-std::unique_ptr<Database> Database::Connect(const QString& path, const QString& hostPath, QString* error) {
+std::unique_ptr<Database> Database::Connect(const QString& path, const QString& hostPath, QString* error,
+                                           Fault* fault) {
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
     std::unique_ptr<Database> db(new Database(handle));
-    const bool usable = rc == SQLITE_OK && sqlite3_busy_timeout(handle, kBusyTimeoutMs) == SQLITE_OK &&
+    const bool usable = rc == SQLITE_OK && sqlite3_busy_timeout(handle, busyWaitMs) == SQLITE_OK &&
                         db->Run("SELECT count(*) FROM sqlite_master") && db->Run("PRAGMA journal_mode = DELETE");
     if (usable) return db;
     Report(error, QString("Could not open %1: %2").arg(path, QString::fromUtf8(sqlite3_errmsg(handle))));
+    Tell(fault, EngineFault(handle));
     return nullptr;
 }
 
@@ -251,14 +298,23 @@ bool Database::Run(const QString& sql) {
            FailWithEngineError(QString("Could not run %1").arg(sql));
 }
 
-bool Database::Fail(const QString& what) const {
+bool Database::Fail(const QString& what, Fault fault) const {
     lastError_ = what;
+    lastFault_ = fault;
     return false;
 }
 
 bool Database::FailWithEngineError(const QString& what) const {
-    return Fail(QString("%1: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(db_))));
+    return Fail(QString("%1: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(db_))), EngineFault(db_));
 }
+
+int Database::Mark() const {
+    if (!db_) return 0;
+    Statement mark(db_, "PRAGMA user_version");
+    return mark.Step() == SQLITE_ROW ? sqlite3_column_int(mark.get(), 0) : 0;
+}
+
+bool Database::SetMark(int mark) { return Run(QString("PRAGMA user_version = %1").arg(mark)); }
 
 bool Database::CreateTable(const QString& table, const QString& firstField, int width) {
     const QString type = DeclaredType(width);
@@ -557,7 +613,7 @@ bool Recordset::Edit() {
     if (result == ReadResult::Failed) return false;
     if (result == ReadResult::Missing) {
         position_ = Position::Deleted;
-        return db_->Fail("The record was deleted by another user.");
+        return db_->Fail("The record was deleted by another user.", Fault::Changed);
     }
     current_ = std::move(row.values);
     buffer_ = current_;
@@ -599,7 +655,8 @@ bool Recordset::CheckWidths() const {
             return db_->Fail(QString("The field %1 holds %2 characters; the value has %3.")
                                  .arg(field.name)
                                  .arg(field.width)
-                                 .arg(CharacterCount(*value)));
+                                 .arg(CharacterCount(*value)),
+                             Fault::TooLong);
     }
     return true;
 }
@@ -612,9 +669,10 @@ bool Recordset::CheckUnchanged() {
     if (result == ReadResult::Failed) return false;
     if (result == ReadResult::Missing) {
         position_ = Position::Deleted;
-        return db_->Fail("The record was deleted by another user.");
+        return db_->Fail("The record was deleted by another user.", Fault::Changed);
     }
-    return row.values == current_ || db_->Fail("The record was changed by another user since it was read.");
+    return row.values == current_ ||
+           db_->Fail("The record was changed by another user since it was read.", Fault::Changed);
 }
 
 bool Recordset::InsertBuffer() {

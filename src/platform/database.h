@@ -6,6 +6,8 @@
 // Paths are the program's Windows-style paths (resolved through the files layer).
 // Every value is text; Null is told apart from the empty text.
 
+#include "platform/faults.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -46,14 +48,22 @@ public:
     // the file is replaced; nullopt when the file is no readable database.
     static std::optional<QByteArray> StateStamp(const QString& path);
     // Never creates a file: a missing or damaged file is an error (nullptr).
-    static std::unique_ptr<Database> OpenDatabase(const QString& path, QString* error = nullptr);
+    static std::unique_ptr<Database> OpenDatabase(const QString& path, QString* error = nullptr,
+                                                  Fault* fault = nullptr);
     // Whether the file is a database that reads whole, every page checked. A journal left beside it
-    // by a write that never finished is played back first, as at any opening.
-    static bool IsSound(const QString& path);
+    // by a write that never finished is played back first, as at any opening. A file that another
+    // connection holds beyond the busy wait is not sound, and its fault is Busy, not Damaged.
+    static bool IsSound(const QString& path, Fault* fault = nullptr);
     // Copies a database that reads whole, byte for byte, while no other connection can write to
     // it. The target is replaced only by the complete copy; when the source is missing or damaged,
     // or the copy cannot be written whole (a full disk), it is left as it was.
-    static bool CopyDatabase(const QString& from, const QString& to);
+    static bool CopyDatabase(const QString& from, const QString& to, Fault* fault = nullptr);
+    // Whether another connection holds the file beyond the busy wait, so that it must not be
+    // replaced (its journal is the other connection's).
+    static bool IsBusy(const QString& path);
+    // How long an action waits for a file that another connection holds (tests shorten it); gives
+    // the wait it replaces.
+    static int SetBusyWait(int milliseconds);
 
     // Creates a table holding just its first column (text of the given width; -1 for a memo).
     bool CreateTable(const QString& table, const QString& firstField, int width = 255);
@@ -85,18 +95,25 @@ public:
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
     QString LastError() const { return lastError_; }
+    Fault LastFault() const { return lastFault_; }
+
+    // A number the program keeps in the file's header, outside every table (0 until set).
+    int Mark() const;
+    bool SetMark(int mark);
 
 private:
     friend class Recordset;
     explicit Database(sqlite3* db) : db_(db) {}
-    static std::unique_ptr<Database> Connect(const QString& path, const QString& hostPath, QString* error);
+    static std::unique_ptr<Database> Connect(const QString& path, const QString& hostPath, QString* error,
+                                             Fault* fault = nullptr);
     bool Run(const QString& sql);
-    bool Fail(const QString& what) const;
+    bool Fail(const QString& what, Fault fault = Fault::Other) const;
     bool FailWithEngineError(const QString& what) const;
     QString CanonicalTableName(const QString& table) const;
 
     sqlite3* db_ = nullptr;
     mutable QString lastError_;
+    mutable Fault lastFault_ = Fault::None;
     std::vector<Recordset*> openRecordsets_;
 };
 
@@ -104,7 +121,7 @@ private:
 // that what other connections committed shows on the next move. Reading or writing without a
 // current record fails. AddNew/Edit start an edit buffer; Update writes it (false when a value is
 // longer than its column, or the row was deleted or changed by another connection since Edit).
-// Errors are reported through the database's LastError.
+// Errors are reported through the database's LastError and LastFault.
 class Recordset {
 public:
     ~Recordset();

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -214,19 +215,23 @@ bool FolderExists(const QString& path) {
 
 // The copy goes to a temporary file beside the target and replaces it only when complete, so
 // that a failed copy leaves the old target as it was.
-bool CopyFile(const QString& from, const QString& to) {
+bool CopyFile(const QString& from, const QString& to, Fault* fault) {
     const QString source = HostPath(from);
     const QString target = HostPath(to);
-    if (!IsFile(source) || !CanBeReplaced(target)) return false;
+    if (!IsFile(source)) return Tell(fault, Fault::Missing);
+    if (!CanBeReplaced(target)) return Tell(fault, Fault::ReadOnly);
     QFile input(source);
     QSaveFile output(target);
-    if (!input.open(QIODevice::ReadOnly) || !output.open(QIODevice::WriteOnly)) return false;
+    errno = 0;
+    if (!input.open(QIODevice::ReadOnly) || !output.open(QIODevice::WriteOnly))
+        return Tell(fault, FaultOfSystemError(errno));
     // Bytes still in the buffer are written at commit, which does not report a failure to write them.
     if (!CopyContents(input, output) || !output.flush()) {
+        Tell(fault, FaultOfSystemError(errno));
         output.cancelWriting();
         return false;
     }
-    return output.commit();
+    return output.commit() || Tell(fault, FaultOfSystemError(errno));
 }
 
 bool DeleteFile(const QString& path) {
@@ -235,13 +240,14 @@ bool DeleteFile(const QString& path) {
 }
 
 // The host's rename replaces the target in one step: there is no moment without either file.
-bool RenameFile(const QString& from, const QString& to) {
+bool RenameFile(const QString& from, const QString& to, Fault* fault) {
     const QString source = HostPath(from);
     const QString target = HostPath(to);
-    if (!IsFile(source) || !CanBeReplaced(target)) return false;
+    if (!IsFile(source)) return Tell(fault, Fault::Missing);
+    if (!CanBeReplaced(target)) return Tell(fault, Fault::ReadOnly);
     std::error_code error;
     std::filesystem::rename(NativePath(source), NativePath(target), error);
-    return !error;
+    return !error || Tell(fault, FaultOfSystemError(error.value()));
 }
 
 QStringList ListFolders(const QString& path) {

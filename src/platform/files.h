@@ -4,6 +4,8 @@
 // A path component that does not exist as written is matched without regard to letter case;
 // new files keep the case they are given.
 
+#include "platform/faults.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,9 +31,10 @@ QString CurrentDirectory();
 bool FileExists(const QString& path);    // a file (not a folder)
 bool FolderExists(const QString& path);
 // A read-only file (no owner write permission) is neither deleted nor replaced, as on Windows.
-bool CopyFile(const QString& from, const QString& to);  // overwrites the target
+// On failure, fault (when given) tells why.
+bool CopyFile(const QString& from, const QString& to, Fault* fault = nullptr);  // overwrites the target
 bool DeleteFile(const QString& path);
-bool RenameFile(const QString& from, const QString& to);  // replaces the target
+bool RenameFile(const QString& from, const QString& to, Fault* fault = nullptr);  // replaces the target
 QStringList ListFolders(const QString& path);  // names of the sub-folders, sorted case-insensitively
 
 }  // namespace qvr::files

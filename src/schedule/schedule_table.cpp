@@ -1,5 +1,6 @@
 #include "schedule/schedule_table.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/database.h"
@@ -15,10 +16,16 @@ void Report(QString* error, const QString& text) {
 
 bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+void ReportFault(QString* error, Fault fault) {
+    Report(error, QString("The schedule database cannot be used because %1.").arg(FaultText(fault)));
+}
+
 std::unique_ptr<Database> OpenSchedule(const QString& path, QString* error) {
     QString why;
-    std::unique_ptr<Database> database = Database::OpenDatabase(path, &why);
+    Fault fault = Fault::None;
+    std::unique_ptr<Database> database = Database::OpenDatabase(path, &why, &fault);
     if (!database) Report(error, why);
+    if (fault == Fault::Busy) ReportFault(error, fault);
     return database;
 }
 
@@ -105,6 +112,17 @@ std::optional<std::vector<ScheduleLine>> ReadScheduleTable(const QString& path, 
     return lines;
 }
 
+bool IsWholeSchedule(const QString& path, Fault* fault) {
+    if (!Database::IsSound(path, fault)) return false;
+    const std::optional<std::vector<ScheduleLine>> lines = ReadScheduleTable(path);
+    const auto isWhole = [](const QString& text) { return WholeDollars(text).has_value(); };
+    const auto whole = [&isWhole](const ScheduleLine& line) {
+        return isWhole(line.Income) && std::all_of(line.Child.begin(), line.Child.end(), isWhole);
+    };
+    return (lines && !lines->empty() && std::all_of(lines->begin(), lines->end(), whole)) ||
+           Tell(fault, Fault::Damaged);
+}
+
 RowWrite WriteScheduleAmounts(const QString& path, int index, const ScheduleLine& line, QString* error) {
     std::unique_ptr<Database> database = OpenSchedule(path, error);
     if (!database) return RowWrite::Failed;
@@ -113,7 +131,7 @@ RowWrite WriteScheduleAmounts(const QString& path, int index, const ScheduleLine
     if (!MoveTo(*table, index) || table->GetValue(ScheduleColumns()[0]).value_or(QString()) != line.Income)
         return RowWrite::Moved;
     if (table->Edit() && SetAmounts(*table, line) && table->Update()) return RowWrite::Written;
-    Report(error, database->LastError());
+    ReportFault(error, database->LastFault());
     return RowWrite::Failed;
 }
 
@@ -123,12 +141,12 @@ bool ReplaceScheduleRows(const QString& path, const std::vector<ScheduleLine>& l
     std::unique_ptr<Recordset> table = OpenTable(*database, error);
     if (!table || !HasEveryColumn(*table, error)) return false;
     if (!database->BeginTrans()) {
-        Report(error, database->LastError());
+        ReportFault(error, database->LastFault());
         return false;
     }
     if (database->Execute(QString("DELETE FROM %1").arg(kTable)) && AddLines(*table, lines) && database->CommitTrans())
         return true;
-    Report(error, database->LastError());
+    ReportFault(error, database->LastFault());
     database->Rollback();
     return false;
 }

@@ -3,6 +3,8 @@
 // texts as stored, the rewriting of one row's amounts, and the replacement of all rows at once.
 // Each action opens the database and closes it again, so that the next lookup reads the change.
 
+#include "platform/faults.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -30,6 +32,11 @@ std::optional<QString> WholeDollars(const QString& text);
 // Every row in stored order; a Null field reads as "". Nullopt when the database or the table
 // cannot be opened (error tells why).
 std::optional<std::vector<ScheduleLine>> ReadScheduleTable(const QString& path, QString* error = nullptr);
+
+// Whether the schedule database reads whole and table Schedule holds rows whose incomes and
+// amounts are all whole dollars, as the lookups need them; fault tells why not (Busy when another
+// workstation holds it, Damaged for a table that is no schedule).
+bool IsWholeSchedule(const QString& path, Fault* fault = nullptr);
 
 enum class RowWrite {
     Written,

@@ -4,6 +4,7 @@
 #include "names/name_list.h"
 #include "names_fixture.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -190,6 +191,19 @@ TEST_F(NamesAdminTest, SortNameEditedMovesThePartyInTheList) {
     EXPECT_EQ(Stored("S1234567", "firmname"), "Able, John");
     EXPECT_EQ(ListItemKey(Items(List()).front()), "S1234567");
     EXPECT_EQ(CurrentItemKey(List()), "S1234567");
+}
+
+// Another database copied in place of the names database opens cleanly: it is told, never listed
+// as if no one were in it.
+TEST_F(NamesAdminTest, ADatabaseThatIsNotTheNamesDatabaseIsToldNotListedEmpty) {
+    ASSERT_TRUE(QFile::remove(Host(state.NamesDatabasePath)));
+    ASSERT_TRUE(QFile::copy(Host(state.CasesDatabasePath), Host(state.NamesDatabasePath)));
+    ModalAnswerer answerer;
+    answerer.Click("OK");
+    OpenAdmin();
+    EXPECT_EQ(List()->count(), 0);
+    EXPECT_EQ(answerer.Answered(), 1);
+    EXPECT_TRUE(answerer.Texts().value(0).contains("not one of this program's"));
 }
 
 TEST_F(NamesAdminTest, BoxesTakeNoMoreCharactersThanTheirColumns) {

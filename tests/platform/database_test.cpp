@@ -1,5 +1,6 @@
 #include "platform/database.h"
 
+#include "support/limited_disk.h"
 #include "support/temp_drive.h"
 #include "support/print_qstring.h"
 
@@ -702,6 +703,41 @@ TEST_F(DatabaseTest, CopyIsNotPlayedBackWithAJournalLeftBesideItsTarget) {
     EXPECT_EQ(RowsInFile("T"), Names({"new"}));
     EXPECT_TRUE(Database::IsSound(kPath));
 }
+
+// A refused write tells why, so that the user can be told the real cause.
+enum class Obstacle { TextTooLong, AnotherWriter, ReadOnlyFolder, FullDisk };
+
+class RefusedWriteTest : public DatabaseTest, public ::testing::WithParamInterface<std::pair<Obstacle, Fault>> {};
+
+TEST_P(RefusedWriteTest, TellsItsCause) {
+    const auto [obstacle, cause] = GetParam();
+    const int busyWait = Database::SetBusyWait(50);
+    {
+        auto db = Create();
+        MakeTable(*db, "Notes", {"key", "name TEXT(5)", "notes MEMO"});
+    }
+    auto db = Open();
+    auto records = db->OpenRecordset("Notes");
+    std::unique_ptr<Database> other = obstacle == Obstacle::AnotherWriter ? Open() : nullptr;
+    if (other) ASSERT_TRUE(other->Execute("BEGIN EXCLUSIVE"));
+    const auto refusedFor = [&] {
+        const QString name = obstacle == Obstacle::TextTooLong ? "toolong" : "short";
+        const bool refused = !Add(*records, {QString("A1"), name, QString(20000, 'x')});
+        return refused && db->LastFault() == cause;
+    };
+    if (obstacle == Obstacle::ReadOnlyFolder || obstacle == Obstacle::FullDisk)
+        EXPECT_TRUE(test::InAChild(obstacle == Obstacle::FullDisk ? test::Limit::FullDisk : test::Limit::ReadOnlyFolder,
+                                   driveC, refusedFor));
+    else
+        EXPECT_TRUE(refusedFor());
+    Database::SetBusyWait(busyWait);
+}
+
+INSTANTIATE_TEST_SUITE_P(Obstacles, RefusedWriteTest,
+                         ::testing::Values(std::pair{Obstacle::TextTooLong, Fault::TooLong},
+                                           std::pair{Obstacle::AnotherWriter, Fault::Busy},
+                                           std::pair{Obstacle::ReadOnlyFolder, Fault::ReadOnly},
+                                           std::pair{Obstacle::FullDisk, Fault::DiskFull}));
 
 TEST_F(DatabaseTest, TwoProcessesWritingOneFileBothKeepTheirWrites) {
     constexpr int kEach = 150;

@@ -38,6 +38,28 @@ Worksheet* ActiveWorksheet() {
     return dynamic_cast<Worksheet*>(LoadedWorkingWindow(name));
 }
 
+// What the user learns of one backup at quitting; empty when it was made, or kept on purpose.
+QString BackUp(const DatabaseFile& database) {
+    Fault fault = Fault::None;
+    QString keptAs;
+    const bool made = MakeBackup(database, &fault, &keptAs);
+    QString told;
+    if (!keptAs.isEmpty())
+        told = QString("The backup made before the %1 database went missing is kept as %2.  ")
+                   .arg(database.kind.toLower(), keptAs);
+    if (!made && fault != Fault::None)
+        told += QString("The backup %1 of %2 could not be made because %3.%4  ")
+                    .arg(database.backup, database.file, FaultText(fault),
+                         keptAs.isEmpty() ? "  The old backup is as it was." : "");
+    return told;
+}
+
+// Told before the program ends, which it does all the same.
+void ReportBackups(const QStringList& told) {
+    const QString text = told.join("").trimmed();
+    if (!text.isEmpty()) MsgBox(text, MessageButtons::OkOnly, "Backups");
+}
+
 }  // namespace
 
 Background::Background() : clientArea_(new QMdiArea(this)) {
@@ -142,8 +164,7 @@ bool Background::QuitThisProgram() {
     // Windows write what is being typed in them as they unload, before the copies; one that keeps
     // edits it could not save stays, and so does the program.
     if (!UnloadAllForms()) return false;
-    MakeBackup(CasesDatabaseFile());
-    MakeBackup(NamesDatabaseFile());
+    ReportBackups({BackUp(CasesDatabaseFile()), BackUp(NamesDatabaseFile())});
     EndProgramNow();
     return true;
 }

@@ -4,7 +4,6 @@
 #include "core/frame.h"
 #include "core/program_state.h"
 #include "core/windows/window_kit.h"
-#include "platform/database.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"
@@ -57,20 +56,23 @@ void HiddenUtilities::Restore(const DatabaseFile& database, const QString& title
         MsgBox("No Backup Database File can be Found!", MessageButtons::OkOnly, state.ProgramShortTitle);
         return;
     }
-    if (!Database::IsSound(database.backup)) {
-        MsgBox(QString("The backup %1 cannot be read: it is empty or damaged.  Nothing has been restored; the %2 "
-                       "database is as it was.")
-                   .arg(database.backup, database.kind.toLower()),
+    if (const Fault fault = ExamineDatabase(database, database.backup); fault != Fault::None) {
+        MsgBox(QString("The backup %1 cannot be used because %2.  Nothing has been restored; the %3 database is as "
+                       "it was.")
+                   .arg(database.backup, FaultText(fault), database.kind.toLower()),
                MessageButtons::OkOnly, title);
         return;
     }
     state.UserAnswer = MsgBox(question, MessageButtons::YesNo, title);
     if (state.UserAnswer != vbYes) return;
-    if (!RestoreFromBackup(database))
-        MsgBox(QString("The backup could not be put in the place of %1 (the disk may be full, or the file may be "
-                       "read-only or in use).  Nothing has been restored; the %2 database is as it was.")
-                   .arg(database.file, database.kind.toLower()),
+    Fault fault = Fault::None;
+    if (!RestoreFromBackup(database, &fault)) {
+        MsgBox(QString("The backup could not be put in the place of %1 because %2.  Nothing has been restored; the "
+                       "%3 database is as it was.")
+                   .arg(database.file, FaultText(fault), database.kind.toLower()),
                MessageButtons::OkOnly, title);
+        if (fault == Fault::Busy) return;  // the user can try again once the other workstation is done
+    }
     EndProgramNow();
 }
 

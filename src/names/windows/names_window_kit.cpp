@@ -1,5 +1,6 @@
 #include "names/windows/names_window_kit.h"
 
+#include "core/database_backups.h"
 #include "core/program_state.h"
 #include "platform/messages.h"
 
@@ -75,9 +76,24 @@ void ReportTooLong(const std::optional<TooLong>& tooLong) {
            MessageButtons::OkOnly, "Entry Too Long");
 }
 
+// The last refusal of the open names database, or else what keeps it from opening.
+Fault NamesDatabaseFault() {
+    const Fault fault = state.NamesRecordset ? state.NamesDatabase->LastFault()
+                                             : ExamineDatabase(NamesDatabaseFile(), NamesDatabaseFile().file);
+    return fault == Fault::None ? Fault::Other : fault;
+}
+
+// A list left empty because the names database cannot be used is never shown without a word.
+void ReportUnusable() {
+    MsgBox(QString("The names database %1 cannot be used because %2, so no names can be listed.")
+               .arg(NamesDatabaseFile().file, FaultText(NamesDatabaseFault())),
+           MessageButtons::OkOnly, kNamesTitle);
+}
+
 }  // namespace
 
 int FillNameList(QListWidget* list, NameListing listing, const QString& key, int fallbackRow) {
+    if (!state.NamesRecordset) ReportUnusable();
     const QStringList items = state.NamesRecordset ? SortedNameList(*state.NamesRecordset, listing) : QStringList();
     list->addItems(items);
     if (items.isEmpty()) return -1;
@@ -98,7 +114,8 @@ void ReportNameMissing() {
 }
 
 void ReportWriteFailed() {
-    MsgBox("The names database could not be written, so this entry was not saved.  Please try again.",
+    MsgBox(QString("The names database could not be written because %1, so this entry was not saved.")
+               .arg(FaultText(NamesDatabaseFault())),
            MessageButtons::OkOnly, kNamesTitle);
 }
 

@@ -32,9 +32,12 @@ const char kCaseGoneText[] =
     "another workstation.  Please select a case in the Case Library.";
 const char kUnreadableScheduleTitle[] = "Schedule Cannot Be Read";
 const char kNotSavedTitle[] = "Entry Not Saved";
-const char kNotSavedText[] =
-    "Your entry could not be saved in the case record, so the worksheet shows what the record holds.  A "
-    "field holds at most 255 characters; if the case is in use on another workstation, please try again.";
+
+QString NotSavedText(Fault fault) {
+    return QString("Your entry could not be saved in the case record because %1, so the worksheet shows what the "
+                   "record holds.")
+        .arg(FaultText(fault));
+}
 
 int Pixels(double points) { return qRound(points * kPixelsPerPoint); }
 
@@ -325,17 +328,19 @@ std::optional<CaseRecord> WorksheetWindow::ReadCase() {
 
 WorksheetWindow::Written WorksheetWindow::EditCase(const std::function<void(Recordset&)>& assign, Refusal refusal) {
     bool found = false, saved = false;
+    Fault fault = Fault::None;
     {
         CurrentCaseTable table;
         found = table.Found();
         if (found) saved = table.Write(assign);
+        if (found && !saved) fault = state.CasesDatabase->LastFault();
     }
     if (!found) {
         if (!ProgramEndRequested()) ReportCaseGone();
         return Written::CaseGone;
     }
     if (saved) return Written::Saved;
-    if (refusal == Refusal::Reported) MsgBox(kNotSavedText, MessageButtons::OkOnly, kNotSavedTitle);
+    if (refusal == Refusal::Reported) MsgBox(NotSavedText(fault), MessageButtons::OkOnly, kNotSavedTitle);
     return Written::Refused;
 }
 

@@ -315,6 +315,20 @@ TEST_F(WorksheetWindowTest, EveryActionOnAWorksheetShowingAnotherCaseFirstShowsT
 
 // The calculation sets the boxes from the record and saves them as they stand; on a record held
 // elsewhere those saves fail, and they are no entry of the user's to report.
+// A save refused while another workstation writes to the cases names that cause, not a width.
+TEST_F(WorksheetWindowTest, ASaveRefusedByAnotherWriterTellsSo) {
+    OpenFormA();
+    const int busyWait = Database::SetBusyWait(50);
+    const auto other = Database::OpenDatabase(state.CasesDatabasePath);
+    ASSERT_TRUE(other && other->BeginTrans());
+    ModalAnswerer answerer;
+    answerer.Click("OK");
+    ClickOn("Check2", answerer);
+    EXPECT_EQ(answerer.Titles(), QStringList{"Entry Not Saved"});
+    EXPECT_TRUE(answerer.Texts().value(0).contains("another workstation is using the file"));
+    Database::SetBusyWait(busyWait);
+}
+
 TEST_F(WorksheetWindowTest, CheckBoxSavesOfTheCalculationOnAHeldRecordAreNotReported) {
     Store("chkbox1", "1");
     Store("chkbox3", "2");
