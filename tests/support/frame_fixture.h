@@ -22,6 +22,7 @@ struct FakeLog {
     QStringList unloaded;  // window names, in the order their unload handlers ran
     int produced = 0;
     int colored = 0;
+    QStringList broughtToFront;
 };
 
 // A working window that records its unloading and may do more in its unload handler.
@@ -44,6 +45,7 @@ public:
     FakeWorksheet(const QString& name, FakeLog& log);
     void ProduceForm() override;
     void ChangeFieldColors() override;
+    void BecomeWorkingWindow() override;
     QColor FieldColorShown() const;
 
 private:

@@ -1,5 +1,6 @@
 #include "core/frame.h"
 
+#include "core/program_state.h"
 #include "core/windows/background.h"
 
 #include <QAction>
@@ -53,6 +54,14 @@ void ScrollToTopLeft(QMdiArea* area) {
     area->verticalScrollBar()->setValue(0);
 }
 
+// Only the user's raising counts: a window that comes up because the one over it unloads is
+// going itself, and a window that loads does its own work.
+void ComeToFront(QWidget* window) {
+    auto* worksheet = dynamic_cast<Worksheet*>(window);
+    if (!worksheet || !Unloading().isEmpty() || state.ActiveFormName == window->objectName()) return;
+    worksheet->BecomeWorkingWindow();
+}
+
 QWidget* Load(const QString& name, const WindowMaker& make) {
     QWidget* window = make();
     if (!window) return nullptr;
@@ -60,6 +69,7 @@ QWidget* Load(const QString& name, const WindowMaker& make) {
     ScrollToTopLeft(MainWindow().ClientArea());
     QMdiSubWindow* subWindow = MainWindow().ClientArea()->addSubWindow(window, Qt::FramelessWindowHint);
     subWindow->setGeometry(PlacementOf(window));
+    QObject::connect(subWindow, &QMdiSubWindow::aboutToActivate, window, [window] { ComeToFront(window); });
     Loaded()[name] = window;
     return window;
 }
@@ -119,13 +129,14 @@ bool UnloadWorkingWindow(const QString& name) {
     if (!window || Unloading().contains(name)) return true;
     Unloading().insert(name);
     const bool closed = window->close();
+    if (closed) {
+        Loaded().erase(name);
+        QMdiSubWindow* subWindow = SubWindowOf(window);
+        subWindow->hide();
+        subWindow->deleteLater();
+    }
     Unloading().remove(name);
-    if (!closed) return false;
-    Loaded().erase(name);
-    QMdiSubWindow* subWindow = SubWindowOf(window);
-    subWindow->hide();
-    subWindow->deleteLater();
-    return true;
+    return closed;
 }
 
 bool UnloadAllForms() {
