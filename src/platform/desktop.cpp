@@ -5,9 +5,11 @@
 #include "platform/shell.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 
 namespace qvr {
 namespace {
@@ -42,6 +44,16 @@ std::optional<QString> ShowInputBox(const QString& prompt, const QString& title,
 // that closes, so an opener still running after this wait is showing the file.
 constexpr int kOpenerAnswerMilliseconds = 5000;
 
+// The windows are painted while the opener is waited for (the dialog that asked for the document
+// goes from the screen); what the user does meanwhile waits until then.
+bool AnsweredInTime(QProcess& opener) {
+    QEventLoop wait;
+    QObject::connect(&opener, &QProcess::finished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(kOpenerAnswerMilliseconds, &wait, &QEventLoop::quit);
+    if (opener.state() != QProcess::NotRunning) wait.exec(QEventLoop::ExcludeUserInputEvents);
+    return opener.state() == QProcess::NotRunning;
+}
+
 // An opener still running is left to end by itself; it holds no pipe of ours that its program
 // could fill.
 bool OpenWithDesktop(const QString& windowsPath) {
@@ -56,7 +68,7 @@ bool OpenWithDesktop(const QString& windowsPath) {
         delete opener;
         return false;
     }
-    if (!opener->waitForFinished(kOpenerAnswerMilliseconds)) return true;
+    if (!AnsweredInTime(*opener)) return true;
     return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }
 
