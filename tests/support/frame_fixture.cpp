@@ -39,10 +39,7 @@ FakeWorksheet::FakeWorksheet(const QString& name, FakeLog& log)
 
 void FakeWorksheet::ProduceForm() { ++log_.produced; }
 
-void FakeWorksheet::BecomeWorkingWindow() {
-    log_.broughtToFront << objectName();
-    state.ActiveFormName = objectName();
-}
+void FakeWorksheet::BecomeWorkingWindow() { state.ActiveFormName = objectName(); }
 
 void FakeWorksheet::ChangeFieldColors() {
     ++log_.colored;

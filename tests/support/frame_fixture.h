@@ -22,7 +22,6 @@ struct FakeLog {
     QStringList unloaded;  // window names, in the order their unload handlers ran
     int produced = 0;
     int colored = 0;
-    QStringList broughtToFront;
 };
 
 // A working window that records its unloading and may do more in its unload handler.
