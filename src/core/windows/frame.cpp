@@ -1,6 +1,5 @@
 #include "core/frame.h"
 
-#include "core/program_state.h"
 #include "core/windows/background.h"
 
 #include <QAction>
@@ -9,6 +8,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSet>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -54,12 +54,25 @@ void ScrollToTopLeft(QMdiArea* area) {
     area->verticalScrollBar()->setValue(0);
 }
 
-// Only the user's raising counts: a window that comes up because the one over it unloads is
-// going itself, and a window that loads does its own work.
-void ComeToFront(QWidget* window) {
+// A window that refuses to go is shown again, as a switch from the menu leaves it on screen.
+void UnloadAllBut(const QString& kept) {
+    for (const char* name : kUnloadOrder) {
+        if (name == kept || UnloadWorkingWindow(name)) continue;
+        ShowWorkingWindow(name);
+        return;
+    }
+}
+
+// After its load, which does that work itself, a worksheet that comes to the front again (raised
+// from behind another window, or the program's window active again) becomes the working window,
+// and the windows left loaded go after the click that raised it: one working window at a time.
+void BecomeWorkingWindowWhenActivated(QWidget* window) {
     auto* worksheet = dynamic_cast<Worksheet*>(window);
-    if (!worksheet || !Unloading().isEmpty() || state.ActiveFormName == window->objectName()) return;
-    worksheet->BecomeWorkingWindow();
+    if (!worksheet) return;
+    QObject::connect(SubWindowOf(window), &QMdiSubWindow::aboutToActivate, window, [window, worksheet] {
+        worksheet->BecomeWorkingWindow();
+        QTimer::singleShot(0, window, [name = window->objectName()] { UnloadAllBut(name); });
+    });
 }
 
 QWidget* Load(const QString& name, const WindowMaker& make) {
@@ -69,7 +82,6 @@ QWidget* Load(const QString& name, const WindowMaker& make) {
     ScrollToTopLeft(MainWindow().ClientArea());
     QMdiSubWindow* subWindow = MainWindow().ClientArea()->addSubWindow(window, Qt::FramelessWindowHint);
     subWindow->setGeometry(PlacementOf(window));
-    QObject::connect(subWindow, &QMdiSubWindow::aboutToActivate, window, [window] { ComeToFront(window); });
     Loaded()[name] = window;
     return window;
 }
@@ -107,7 +119,8 @@ void ShowWorkingWindow(const QString& name) {
     const auto registered = Registry().find(name);
     if (registered == Registry().end()) return;
     QWidget* window = LoadedWorkingWindow(name);
-    if (!window) window = Load(name, registered->second);
+    const bool loading = !window;
+    if (loading) window = Load(name, registered->second);
     if (!window) return;
     Background& frame = MainWindow();
     if (!frame.isVisible()) frame.showNormal();
@@ -115,6 +128,7 @@ void ShowWorkingWindow(const QString& name) {
     subWindow->show();
     subWindow->raise();
     frame.ClientArea()->setActiveSubWindow(subWindow);
+    if (loading) BecomeWorkingWindowWhenActivated(window);
 }
 
 QWidget* LoadedWorkingWindow(const QString& name) {
@@ -129,14 +143,13 @@ bool UnloadWorkingWindow(const QString& name) {
     if (!window || Unloading().contains(name)) return true;
     Unloading().insert(name);
     const bool closed = window->close();
-    if (closed) {
-        Loaded().erase(name);
-        QMdiSubWindow* subWindow = SubWindowOf(window);
-        subWindow->hide();
-        subWindow->deleteLater();
-    }
     Unloading().remove(name);
-    return closed;
+    if (!closed) return false;
+    Loaded().erase(name);
+    QMdiSubWindow* subWindow = SubWindowOf(window);
+    subWindow->hide();
+    subWindow->deleteLater();
+    return true;
 }
 
 bool UnloadAllForms() {

@@ -281,7 +281,8 @@ TEST_F(WorksheetWindowTest, WorksheetLeftBehindTheCaseLibraryTakesUpTheCaseChose
 }
 
 // Brought to the front from behind the case library, the worksheet is the working window: its
-// menus, its name as the active one, and the current case under the name the library gave it.
+// menus, its name as the active one, the current case under the name the library gave it, and
+// no other window left loaded.
 TEST_F(WorksheetWindowTest, WorksheetBroughtFromBehindTheCaseLibraryIsTheWorkingWindow) {
     Register("CalcDetailRegistered", MakeCalcDetailRegistered);
     OpenFormA();
@@ -299,6 +300,7 @@ TEST_F(WorksheetWindowTest, WorksheetBroughtFromBehindTheCaseLibraryIsTheWorking
     EXPECT_TRUE(MenuEnabled(Menu::Produce));
     EXPECT_TRUE(MenuEnabled(Menu::ShowHide));
     EXPECT_EQ(Shown("lblSelectedCaseName"), "Roe vs. Doe  (" + state.CasesDatabasePath.toUpper() + ")");
+    EXPECT_TRUE(QTest::qWaitFor([] { return LoadedWorkingWindow("CaseLibrary") == nullptr; }, 2000));
 }
 
 // Whatever the user clicks on a worksheet that shows another case than the current one, the
