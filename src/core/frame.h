@@ -26,7 +26,7 @@ bool MenuEnabled(Menu menu);
 void SetFrameBackgroundColor(int colorIndex);
 
 // The two operations of a worksheet that "Produce" and "Show/Hide Fields" reach, and what a
-// worksheet left loaded behind the working window does when the user brings it to the front.
+// worksheet does when it comes to the front again after its load.
 class Worksheet {
 public:
     virtual ~Worksheet() = default;

@@ -74,7 +74,7 @@ bool FillsAsTheCourtForm(const PdfLibrary& pdf, const CourtFormLayout& form) {
     return true;
 }
 
-// Numbers every field first, so that a field the form's layout does not reach shows its index.
+// Numbers every field first; the filling writes over each number, as the form has no field more.
 void NumberFields(PdfLibrary& pdf) {
     for (state.LoopIndex = 1; state.LoopIndex <= pdf.FormFieldCount(); ++state.LoopIndex)
         pdf.SetFormFieldValue(state.LoopIndex, Str(state.LoopIndex));
