@@ -25,12 +25,14 @@ void SetMenusEnabled(std::initializer_list<Menu> menus, bool enabled);
 bool MenuEnabled(Menu menu);
 void SetFrameBackgroundColor(int colorIndex);
 
-// The two operations of a worksheet that "Produce" and "Show/Hide Fields" reach.
+// The two operations of a worksheet that "Produce" and "Show/Hide Fields" reach, and what a
+// worksheet does when it comes to the front again after its load.
 class Worksheet {
 public:
     virtual ~Worksheet() = default;
     virtual void ProduceForm() = 0;
     virtual void ChangeFieldColors() = 0;
+    virtual void BecomeWorkingWindow() = 0;
 };
 
 using WindowMaker = std::function<QWidget*()>;

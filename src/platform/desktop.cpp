@@ -6,11 +6,12 @@
 #include "platform/shell.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QUrl>
+#include <QProcess>
+#include <QTimer>
 
 namespace qvr {
 namespace {
@@ -43,11 +44,37 @@ std::optional<QString> ShowInputBox(const QString& prompt, const QString& title,
     return dialog.textValue();
 }
 
-// The desktop's opener answers only whether it could be started, so a file that is not there is
-// caught here.
+// The desktop's opener hands the file on and ends at once: 0 when a program took it, 3 when it
+// found none, 4 when the program failed. Without a desktop it runs the program it found until
+// that closes, so an opener still running after this wait is showing the file.
+constexpr int kOpenerAnswerMilliseconds = 5000;
+
+// The windows are painted while the opener is waited for (the dialog that asked for the document
+// goes from the screen); what the user does meanwhile waits until then.
+bool AnsweredInTime(QProcess& opener) {
+    QEventLoop wait;
+    QObject::connect(&opener, &QProcess::finished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(kOpenerAnswerMilliseconds, &wait, &QEventLoop::quit);
+    if (opener.state() != QProcess::NotRunning) wait.exec(QEventLoop::ExcludeUserInputEvents);
+    return opener.state() == QProcess::NotRunning;
+}
+
+// An opener still running is left to end by itself; it holds no pipe of ours that its program
+// could fill.
 bool OpenWithDesktop(const QString& windowsPath) {
     if (!files::FileExists(windowsPath)) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(files::HostPath(windowsPath)));
+    auto* opener = new QProcess(QCoreApplication::instance());
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    opener->start("xdg-open", {files::HostPath(windowsPath)});
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return false;
+    }
+    if (!AnsweredInTime(*opener)) return true;
+    return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }
 
 }  // namespace

@@ -228,6 +228,28 @@ int PdfLibrary::LoadFromFile(const QString& path) {
 
 int PdfLibrary::FormFieldCount() const { return document_ ? static_cast<int>(document_->fields.size()) : 0; }
 
+// A damaged object is found only when it is read: it reads as no name, or a field of no kind.
+QString PdfLibrary::FormFieldName(int index) const {
+    if (index < 1 || index > FormFieldCount()) return {};
+    try {
+        QPDFFormFieldObjectHelper field(document_->fields[static_cast<size_t>(index - 1)]);
+        return QString::fromStdString(field.getFullyQualifiedName());
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+FormFieldKind PdfLibrary::FormFieldType(int index) const {
+    if (index < 1 || index > FormFieldCount()) return FormFieldKind::Other;
+    try {
+        QPDFFormFieldObjectHelper field(document_->fields[static_cast<size_t>(index - 1)]);
+        if (field.isText()) return FormFieldKind::Text;
+        if (field.isCheckbox()) return FormFieldKind::CheckBox;
+    } catch (const std::exception&) {
+    }
+    return FormFieldKind::Other;
+}
+
 int PdfLibrary::SetFormFieldValue(int index, const QString& text) {
     if (index < 1 || index > FormFieldCount()) return 0;
     try {

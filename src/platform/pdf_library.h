@@ -8,6 +8,8 @@
 
 namespace qvr {
 
+enum class FormFieldKind { Text, CheckBox, Other };
+
 class PdfLibrary {
 public:
     PdfLibrary();
@@ -19,6 +21,9 @@ public:
     int LoadFromFile(const QString& path);
     // The number of terminal fields; 0 without a document.
     int FormFieldCount() const;
+    // A field's fully qualified name and kind; empty and Other for an index out of range.
+    QString FormFieldName(int index) const;
+    FormFieldKind FormFieldType(int index) const;
     // A check box takes "Yes" as its on state (whatever its on state is named) and any other text
     // as off; other fields take the text and get an appearance. 1 on success.
     int SetFormFieldValue(int index, const QString& text);

@@ -71,6 +71,12 @@ TEST_F(PdfLibraryTest, FieldsAreCountedInDocumentOrderThroughParentFields) {
     PdfLibrary pdf;
     ASSERT_EQ(pdf.LoadFromFile(kTemplate), 1);
     ASSERT_EQ(pdf.FormFieldCount(), 6);
+    QStringList listed;
+    for (int i = 0; i <= 7; ++i)
+        listed << pdf.FormFieldName(i) + (pdf.FormFieldType(i) == FormFieldKind::CheckBox ? " [x]"
+                                          : pdf.FormFieldType(i) == FormFieldKind::Text   ? ""
+                                                                                          : " ?");
+    EXPECT_EQ(listed, (QStringList{" ?", "first", "parent.one", "parent.two", "box [x]", "yesbox [x]", "last", " ?"}));
 
     const QStringList values{"a", "b", "c", "Yes", "Yes", "f"};
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(pdf.SetFormFieldValue(i, values[i - 1]), 1);

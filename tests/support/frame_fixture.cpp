@@ -39,6 +39,8 @@ FakeWorksheet::FakeWorksheet(const QString& name, FakeLog& log)
 
 void FakeWorksheet::ProduceForm() { ++log_.produced; }
 
+void FakeWorksheet::BecomeWorkingWindow() { state.ActiveFormName = objectName(); }
+
 void FakeWorksheet::ChangeFieldColors() {
     ++log_.colored;
     QPalette palette = field_->palette();

@@ -44,6 +44,7 @@ public:
     FakeWorksheet(const QString& name, FakeLog& log);
     void ProduceForm() override;
     void ChangeFieldColors() override;
+    void BecomeWorkingWindow() override;
     QColor FieldColorShown() const;
 
 private:

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSet>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -51,6 +52,27 @@ QRect PlacementOf(QWidget* window) {
 void ScrollToTopLeft(QMdiArea* area) {
     area->horizontalScrollBar()->setValue(0);
     area->verticalScrollBar()->setValue(0);
+}
+
+// A window that refuses to go is shown again, as a switch from the menu leaves it on screen.
+void UnloadAllBut(const QString& kept) {
+    for (const char* name : kUnloadOrder) {
+        if (name == kept || UnloadWorkingWindow(name)) continue;
+        ShowWorkingWindow(name);
+        return;
+    }
+}
+
+// After its load, which does that work itself, a worksheet that comes to the front again (raised
+// from behind another window, or the program's window active again) becomes the working window,
+// and the windows left loaded go after the click that raised it: one working window at a time.
+void BecomeWorkingWindowWhenActivated(QWidget* window) {
+    auto* worksheet = dynamic_cast<Worksheet*>(window);
+    if (!worksheet) return;
+    QObject::connect(SubWindowOf(window), &QMdiSubWindow::aboutToActivate, window, [window, worksheet] {
+        worksheet->BecomeWorkingWindow();
+        QTimer::singleShot(0, window, [name = window->objectName()] { UnloadAllBut(name); });
+    });
 }
 
 QWidget* Load(const QString& name, const WindowMaker& make) {
@@ -97,7 +119,8 @@ void ShowWorkingWindow(const QString& name) {
     const auto registered = Registry().find(name);
     if (registered == Registry().end()) return;
     QWidget* window = LoadedWorkingWindow(name);
-    if (!window) window = Load(name, registered->second);
+    const bool loading = !window;
+    if (loading) window = Load(name, registered->second);
     if (!window) return;
     Background& frame = MainWindow();
     if (!frame.isVisible()) frame.showNormal();
@@ -105,6 +128,7 @@ void ShowWorkingWindow(const QString& name) {
     subWindow->show();
     subWindow->raise();
     frame.ClientArea()->setActiveSubWindow(subWindow);
+    if (loading) BecomeWorkingWindowWhenActivated(window);
 }
 
 QWidget* LoadedWorkingWindow(const QString& name) {

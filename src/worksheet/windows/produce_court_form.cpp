@@ -56,7 +56,25 @@ bool ProductionConfirmed() {
     return state.ProduceAnswer == "Y";
 }
 
-// Numbers every field first, so that a field the form's layout does not reach shows its index.
+// The court's own fillable form may stand in the folder instead of the stand-in and name its
+// fields otherwise; it holds them in the order and of the kinds that the production fills. A name
+// that the stand-in gives one of its fields stands where the stand-in has it.
+bool FillsAsTheCourtForm(const PdfLibrary& pdf, const CourtFormLayout& form) {
+    const std::vector<FormBlank> fields = form.Fields();
+    if (pdf.FormFieldCount() != int(fields.size())) return false;
+    QStringList names;
+    for (const FormBlank& field : fields) names << field.fieldName;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const int index = int(i) + 1;
+        const bool checkBox = fields[i].kind == CellKind::CheckBox;
+        if (pdf.FormFieldType(index) != (checkBox ? FormFieldKind::CheckBox : FormFieldKind::Text)) return false;
+        const QString name = pdf.FormFieldName(index);
+        if (name != fields[i].fieldName && names.contains(name)) return false;
+    }
+    return true;
+}
+
+// Numbers every field first; the filling writes over each number, as the form has no field more.
 void NumberFields(PdfLibrary& pdf) {
     for (state.LoopIndex = 1; state.LoopIndex <= pdf.FormFieldCount(); ++state.LoopIndex)
         pdf.SetFormFieldValue(state.LoopIndex, Str(state.LoopIndex));
@@ -77,7 +95,7 @@ void ProduceCourtForm(const QWidget& window, const CourtFormLayout& form) {
         MsgBox("The file '" + templatePath + "' does not exist!", MessageButtons::OkOnly, state.ProgramShortTitle);
         return;
     }
-    if (pdf.LoadFromFile(templatePath) != 1 || pdf.FormFieldCount() == 0) {
+    if (pdf.LoadFromFile(templatePath) != 1 || !FillsAsTheCourtForm(pdf, form)) {
         MsgBox(DamagedTemplateMessage(templatePath), MessageButtons::OkOnly, "Unable to Produce Form");
         return;
     }

@@ -10,7 +10,8 @@ struct CourtFormLayout;
 
 // Each field of the form's template (form.fileName in the fixed folder) takes the window's
 // control of the same name (lblPInc, Check1, …) as it is shown: a text or share as displayed, an
-// amount as "######0.00", a check box as "Yes" or "No".
+// amount as "######0.00", a check box as "Yes" or "No". A template whose fields are not the
+// court form's is reported like a damaged one, and nothing is produced from it.
 void ProduceCourtForm(const QWidget& window, const CourtFormLayout& form);
 
 }  // namespace qvr

@@ -152,12 +152,8 @@ void WorksheetWindow::EditText(const TextEntry& entry) {
     if (ProgramEndRequested()) return;
     const std::optional<QString> answer = InputBox(entry.prompt, entry.title, shown, width);
     if (!answer || *answer == shown) return;  // cancelled, or nothing to change
-    const QString before = cell->text();
+    if (WriteColumns({{entry.column, *answer}}) != Written::Saved) return;
     cell->setText(*answer);
-    if (WriteColumns({{entry.column, *answer}}) != Written::Saved) {
-        cell->setText(before);
-        return;
-    }
     cell->repaint();
 }
 

@@ -226,11 +226,8 @@ bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WorksheetWindow::Form_Load() {
-    state.ActiveFormName = description_.name;
     PlaceWorkingWindow(this, state.FormLeft, state.FormTop, state.FormWidth - 200, state.FormHeight + 11800);
-    SetMenusEnabled({Menu::Forms, Menu::CaseLibrary, Menu::Guidelines, Menu::Names, Menu::Location, Menu::About,
-                     Menu::Produce, Menu::ShowHide},
-                    true);
+    MakeActive();
     {
         const CurrentCaseTable table(true);
         if (ProgramEndRequested()) return;
@@ -239,6 +236,19 @@ void WorksheetWindow::Form_Load() {
     }
     TakeCurrentCase();
     ChangeFieldColors();
+    CalculateWorksheet();
+}
+
+void WorksheetWindow::MakeActive() {
+    state.ActiveFormName = description_.name;
+    SetMenusEnabled({Menu::Forms, Menu::CaseLibrary, Menu::Guidelines, Menu::Names, Menu::Location, Menu::About,
+                     Menu::Produce, Menu::ShowHide},
+                    true);
+}
+
+void WorksheetWindow::BecomeWorkingWindow() {
+    MakeActive();
+    TakeCurrentCase();
     CalculateWorksheet();
 }
 
@@ -311,10 +321,7 @@ WorksheetWindow::Written WorksheetWindow::SaveCheckBoxes(Refusal refusal) {
     return WriteColumns(columns, refusal);
 }
 
-// The boxes go back to what the record holds when it refuses the click.
-void WorksheetWindow::Check_Click() {
-    if (SaveCheckBoxes(Refusal::Reported) == Written::Refused) CalculateWorksheet();
-}
+void WorksheetWindow::Check_Click() { SaveCheckBoxes(Refusal::Reported); }
 
 std::optional<CaseRecord> WorksheetWindow::ReadCase() {
     std::optional<CaseRecord> record;
@@ -340,7 +347,11 @@ WorksheetWindow::Written WorksheetWindow::EditCase(const std::function<void(Reco
         return Written::CaseGone;
     }
     if (saved) return Written::Saved;
-    if (refusal == Refusal::Reported) MsgBox(NotSavedText(fault), MessageButtons::OkOnly, kNotSavedTitle);
+    if (refusal == Refusal::Reported) {
+        // The message speaks of what the worksheet shows: the record's, not the refused entry.
+        CalculateWorksheet();
+        MsgBox(NotSavedText(fault), MessageButtons::OkOnly, kNotSavedTitle);
+    }
     return Written::Refused;
 }
 
@@ -354,11 +365,11 @@ WorksheetWindow::Written WorksheetWindow::WriteColumns(const std::vector<std::pa
 }
 
 void WorksheetWindow::EditAndRecompute(const std::function<void(Recordset&)>& assign) {
-    if (EditCase(assign) != Written::CaseGone) CalculateWorksheet();
+    if (EditCase(assign) == Written::Saved) CalculateWorksheet();
 }
 
 void WorksheetWindow::WriteAndRecompute(const std::vector<std::pair<QString, QString>>& columns) {
-    if (WriteColumns(columns) != Written::CaseGone) CalculateWorksheet();
+    if (WriteColumns(columns) == Written::Saved) CalculateWorksheet();
 }
 
 // Told once, after the event at hand: the window may still be loading.

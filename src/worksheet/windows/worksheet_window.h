@@ -92,6 +92,9 @@ public:
 
     void ProduceForm() override;
     void ChangeFieldColors() override;
+    // Its name the active one, the menus as at its load, and the current case computed again:
+    // the case library may have made another case current, or renamed the one shown.
+    void BecomeWorkingWindow() override;
 
     // One row of an editor table: what the editor asks and where it writes.
     struct TextEntry;
@@ -113,6 +116,7 @@ private:
     void ConnectEditors();
 
     void Form_Load();
+    void MakeActive();  // its name the active one, its menus enabled
     // Shows the case that is current now. Another window may have made another case current
     // while this one stayed loaded behind it; the worksheet then shows that case instead, and
     // the click that found it out does nothing else, so that no entry lands in a case not shown.
@@ -124,14 +128,15 @@ private:
     void ReportUnreadableSchedule();
 
     // The record access of every action. A current case that is gone is reported (and the case
-    // library shown instead); a write that the record refuses is reported when it is the user's.
+    // library shown instead); a write that the record refuses is reported when it is the user's,
+    // after the worksheet is computed again from the record.
     enum class Written { Saved, Refused, CaseGone };
     enum class Refusal { Reported, Silent };
     std::optional<CaseRecord> ReadCase();
     Written EditCase(const std::function<void(Recordset&)>& assign, Refusal refusal = Refusal::Reported);
     Written WriteColumns(const std::vector<std::pair<QString, QString>>& columns, Refusal refusal = Refusal::Reported);
-    // The user's entry written, then the worksheet computed again from the record, also when the
-    // record refused the entry: the worksheet and the calculation variables hold what it holds.
+    // The user's entry written, then the worksheet computed again from the record (a refused
+    // entry's report does that): the worksheet and the calculation variables hold what it holds.
     void WriteAndRecompute(const std::vector<std::pair<QString, QString>>& columns);
     void EditAndRecompute(const std::function<void(Recordset&)>& assign);
     Written SaveCheckBoxes(Refusal refusal);

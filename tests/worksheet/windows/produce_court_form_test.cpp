@@ -3,6 +3,7 @@
 #include "worksheet/windows/produce_court_form.h"
 
 #include "core/program_state.h"
+#include "pdf_form_builder.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "support/modal_answerer.h"
@@ -33,6 +34,21 @@ QString FieldAt(const std::map<QString, QString>& fields, int index) {
     const QString name = CourtFormA().Fields().at(size_t(index - 1)).fieldName;
     const auto found = fields.find(name);
     return found == fields.end() ? "<no field " + name + ">" : found->second;
+}
+
+// A fillable form of worksheet A's fields, changed by `change`.
+void WriteFormA(const QString& hostPath, const std::function<void(std::vector<FormBlank>&)>& change) {
+    std::vector<FormBlank> fields = CourtFormA().Fields();
+    change(fields);
+    tools::PdfFormBuilder builder;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const QRectF rect(36 + double(i % 4) * 140, 760 - double(i / 4) * 20, 120, 14);
+        if (fields[i].kind == CellKind::CheckBox)
+            builder.AddCheckBox(fields[i].fieldName, rect);
+        else
+            builder.AddTextField(fields[i].fieldName, rect);
+    }
+    ASSERT_TRUE(builder.Save(hostPath));
 }
 
 // Stands in for the worksheet window: its labels and check boxes, named as the window names them.
@@ -229,6 +245,12 @@ TEST_F(ProduceCourtFormTest, DamagedTemplateIsNamedAndThePreviousOutputStays) {
         {"garbage", [](const QString& path) { WriteHostFile(path, "%PDF-1.4 garbage, not a form"); }},
         {"a PDF without fields",
          [this](const QString& path) { WriteHostFile(path, ReadHostFile(driveC + "/QVRForms/CS2023.pdf")); }},
+        {"worksheet B's form",
+         [this](const QString& path) { WriteHostFile(path, ReadHostFile(driveC + "/QVRForms/AOC-CV-628_2023.PDF")); }},
+        {"a text field where a check box goes",
+         [](const QString& path) { WriteFormA(path, [](auto& fields) { fields[4].kind = CellKind::Text; }); }},
+        {"two of its fields in each other's place",
+         [](const QString& path) { WriteFormA(path, [](auto& fields) { std::swap(fields[23], fields[24]); }); }},
     };
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.what);
@@ -244,6 +266,18 @@ TEST_F(ProduceCourtFormTest, DamagedTemplateIsNamedAndThePreviousOutputStays) {
         EXPECT_EQ(ReadHostFile(OutputHost()), "previous output");
         EXPECT_TRUE(opened.isEmpty());
     }
+}
+
+// The court's own fillable form in the folder names its fields otherwise: they are filled by position.
+TEST_F(ProduceCourtFormTest, CourtsOwnFormWithItsOwnFieldNamesIsFilledByPosition) {
+    WriteFormA(TemplateHost(), [](auto& fields) {
+        for (size_t i = 0; i < fields.size(); ++i) fields[i].fieldName = QString("form1.f%1").arg(i + 1);
+    });
+    worksheet.Show("lblCounty", "Wake");
+
+    Produce();
+
+    EXPECT_EQ(Output().at("form1.f7"), "Wake");
 }
 
 TEST_F(ProduceCourtFormTest, FormThatNoProgramCanShowIsToldWhereItWasSaved) {

@@ -147,13 +147,14 @@ QStringList WhatTheProgramHolds(const QWidget* window) {
 }
 
 // An entry that the record refuses leaves the worksheet and the program's figures as the record
-// holds them.
+// holds them, already when the message tells so.
 TEST_F(FormAEditorsTest, EntryThatTheRecordRefusesLeavesEverythingAsTheRecordHoldsIt) {
     struct Row {
         const char* control;
         ModalAnswerer::Action answer;
     };
     const Row rows[] = {
+        {"lblCounty", AnswerInputBox("Durham")},
         {"lblPInc", TypeAmount("4000", "Use This Amount")},
         {"lblDAdjb", TypeAmount("99", "Done")},
         {"lblDResp", AsUser([](QWidget* dialog) {
@@ -176,9 +177,14 @@ TEST_F(FormAEditorsTest, EntryThatTheRecordRefusesLeavesEverythingAsTheRecordHol
         SCOPED_TRACE(row.control);
         ModalAnswerer answerer;
         if (row.answer) answerer.Then(row.answer);
-        answerer.Click("OK");
+        QStringList heldDuringMessage;
+        answerer.Then([&](QWidget* message) {
+            heldDuringMessage = WhatTheProgramHolds(Window());
+            ModalAnswerer::ClickButton(message, "OK");
+        });
         ClickOn(row.control, answerer);
         EXPECT_EQ(answerer.Titles().last(), "Entry Not Saved");
+        EXPECT_EQ(heldDuringMessage, held);
         EXPECT_EQ(WhatTheProgramHolds(Window()), held);
     }
 }

@@ -280,6 +280,29 @@ TEST_F(WorksheetWindowTest, WorksheetLeftBehindTheCaseLibraryTakesUpTheCaseChose
     EXPECT_EQ(Record(kCaseId), first);
 }
 
+// Brought to the front from behind the case library, the worksheet is the working window: its
+// menus, its name as the active one, the current case under the name the library gave it, and
+// no other window left loaded.
+TEST_F(WorksheetWindowTest, WorksheetBroughtFromBehindTheCaseLibraryIsTheWorkingWindow) {
+    Register("CalcDetailRegistered", MakeCalcDetailRegistered);
+    OpenFormA();
+    ClickOn("cmdExplanation");
+    Choose("menuCaseLibrary");
+    DeleteUnloadedWindows();
+    ASSERT_EQ(ShownWindows(), (QStringList{"CaseLibrary", "FormA"}));
+    ModalAnswerer answerer;
+    answerer.Then(TypeAmount("Roe vs. Doe", "Ok"));
+    Click(LoadedWorkingWindow("CaseLibrary"), "cmdRenameCase");
+
+    MainWindow().ClientArea()->setActiveSubWindow(SubWindow("FormA"));
+
+    EXPECT_EQ(state.ActiveFormName, "FormA");
+    EXPECT_TRUE(MenuEnabled(Menu::Produce));
+    EXPECT_TRUE(MenuEnabled(Menu::ShowHide));
+    EXPECT_EQ(Shown("lblSelectedCaseName"), "Roe vs. Doe  (" + state.CasesDatabasePath.toUpper() + ")");
+    EXPECT_TRUE(QTest::qWaitFor([] { return LoadedWorkingWindow("CaseLibrary") == nullptr; }, 2000));
+}
+
 // Whatever the user clicks on a worksheet that shows another case than the current one, the
 // worksheet first shows the current case and writes to neither.
 TEST_F(WorksheetWindowTest, EveryActionOnAWorksheetShowingAnotherCaseFirstShowsTheCurrentOne) {
