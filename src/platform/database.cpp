@@ -693,4 +693,6 @@ bool Recordset::SetValue(int index, const Value& value) {
     return true;
 }
 
+int DeclaredWidth(const QString& declaredType) { return FieldFromDeclaration({}, declaredType).width; }
+
 }  // namespace qvr

@@ -16,6 +16,7 @@ ModalForm::ModalForm(const QString& name, int clientWidth, int clientHeight) {
 
 void ModalForm::done(int result) {
     if (!unloaded_) {
+        if (!Form_QueryUnload()) return;
         unloaded_ = true;
         Form_Unload();
     }
