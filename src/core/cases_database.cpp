@@ -4,6 +4,8 @@
 #include "platform/messages.h"
 #include "platform/program_end.h"
 
+#include <algorithm>
+
 namespace qvr {
 namespace {
 
@@ -200,6 +202,13 @@ void FixCasesNulls() {
     if (!state.CasesRecordset) return;
     RepairCases(*state.CasesDatabase);
     MoveToFirst(*state.CasesRecordset);  // its first record was read before the repair
+}
+
+int CasesColumnWidth(const QString& column) {
+    const auto found = std::find_if(kCasesColumns.begin(), kCasesColumns.end(), [&](const ColumnDef& def) {
+        return column.compare(def.name, Qt::CaseInsensitive) == 0;
+    });
+    return DeclaredWidth(found != kCasesColumns.end() ? found->declaredType : "");
 }
 
 }  // namespace qvr

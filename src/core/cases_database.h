@@ -36,6 +36,9 @@ void FixCasesNulls();
 // Closes state.CasesRecordset and state.CasesDatabase.
 void CloseCasesDatabase();
 
+// Characters a column of table Cases holds, as the schema declares it.
+int CasesColumnWidth(const QString& column);
+
 // Shared with the names database.
 
 struct ColumnDef {

@@ -458,6 +458,14 @@ bool IsNumeric(const QString& text) {
     return NumericValue(text).has_value();
 }
 
+std::optional<int> WholeNumber(const QString& text) {
+    const auto value = NumericValue(text);
+    if (!value || std::trunc(*value) != *value || std::fabs(*value) > std::numeric_limits<int>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
 std::optional<double> CCur(const QString& text) {
     const auto value = NumericValue(text);
     return value ? std::optional<double>(CCur(*value)) : std::nullopt;

@@ -28,6 +28,9 @@ QString TrimBlanks(const QString& text);
 // groups of three digits ("1,234.5"; "12,50" is no number), a decimal point, an exponent; a
 // number beyond the range of a double is none.
 bool IsNumeric(const QString& text);
+// The whole number a text reads as under the numeric test (" 182 ", "1e2", "7.0"); nullopt for a
+// fraction, a text that is no number and a number beyond the range of an int.
+std::optional<int> WholeNumber(const QString& text);
 
 // The text as a currency amount: thousands separators accepted, rounded half to even to four
 // decimals; nullopt when the text is not a number.

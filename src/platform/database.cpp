@@ -756,4 +756,6 @@ int ColumnWidth(const Recordset& table, const QString& column) {
     return table.Field(index).type == dbMemo ? -1 : table.Field(index).width;
 }
 
+int DeclaredWidth(const QString& declaredType) { return FieldFromDeclaration({}, declaredType).width; }
+
 }  // namespace qvr

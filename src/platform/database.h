@@ -31,6 +31,9 @@ struct FieldInfo {
     int width = 255;       // characters a value may hold; memo: unlimited (-1)
 };
 
+// Characters a column declared so holds: "TEXT(50)" 50, "TEXT" 255, a memo any number (-1).
+int DeclaredWidth(const QString& declaredType);
+
 class Recordset;
 
 // Characters as the database counts them against a column's width: a surrogate pair is one.

@@ -137,6 +137,15 @@ TEST(IsNumericTest, RefusesTextsThatAreNotWhollyANumber) {
     EXPECT_FALSE(IsNumeric(QString::fromUtf8("\u0661\u0662")));
 }
 
+TEST(WholeNumberTest, ReadsOnlyAWholeNumber) {
+    for (const auto& [text, whole] : std::vector<std::pair<QString, std::optional<int>>>{
+             {"182", 182}, {" 0 ", 0}, {"-5", -5}, {"1e2", 100}, {"7.0", 7}, {"2147483647", 2147483647},
+             {"182.5", std::nullopt}, {"2147483648", std::nullopt}, {"1e308", std::nullopt}, {"abc", std::nullopt},
+             {"120 nights", std::nullopt}, {"", std::nullopt}}) {
+        EXPECT_EQ(WholeNumber(text), whole) << text.toStdString();
+    }
+}
+
 TEST(CCurTest, ReadsATextAsACurrencyAmount) {
     const std::vector<std::pair<QString, std::optional<double>>> cases = {
         {"1,234.5", 1234.5},     {" 350 ", 350},       {"1e3", 1000},

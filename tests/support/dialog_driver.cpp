@@ -6,6 +6,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace qvr::test {
@@ -36,6 +37,9 @@ QWidget* Control(QWidget* dialog, const QString& name) {
 void Type(QWidget* dialog, const QString& box, const QString& text) {
     auto* edit = qobject_cast<QLineEdit*>(Control(dialog, box));
     ASSERT_NE(edit, nullptr);
+    // Clicking into a box brings its window to the front, as it does for a user.
+    edit->window()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(edit->window()));
     QTest::mouseClick(edit, Qt::LeftButton);
     ASSERT_TRUE(edit->hasFocus()) << box.toStdString();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -72,7 +76,31 @@ void Click(QWidget* dialog, const QString& control) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
 
+void PressAccessKey(QWidget* dialog, const QString& button) {
+    auto* pressed = qobject_cast<QAbstractButton*>(Control(dialog, button));
+    ASSERT_NE(pressed, nullptr);
+    const int amp = pressed->text().indexOf('&');
+    ASSERT_GE(amp, 0) << button.toStdString() << " has no access key";
+    // The key clicks the button a moment later; the spy hears it after the button's own handler.
+    QSignalSpy clicked(pressed, &QAbstractButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), pressed->text().at(amp + 1).toLower().toLatin1(), Qt::AltModifier);
+    EXPECT_TRUE(!clicked.isEmpty() || clicked.wait()) << "the access key did not press " << button.toStdString();
+}
+
 void CloseBox(QWidget* dialog) { dialog->close(); }
+
+void ClickOkToClose(QWidget* dialog) {
+    Click(dialog, "Command1");
+    if (!dialog->isVisible()) return;
+    ADD_FAILURE() << "the dialog stayed open";
+    dialog->hide();
+}
+
+const std::vector<StoringClose> kStoringCloses = {
+    {"Ok", [](QWidget* dialog) { Click(dialog, "Command1"); }, true},
+    {"Alt+O", [](QWidget* dialog) { PressAccessKey(dialog, "Command1"); }, false},
+    {"close box", CloseBox, false},
+};
 
 QString TextOf(QWidget* dialog, const QString& control) {
     QWidget* widget = Control(dialog, control);
@@ -88,6 +116,11 @@ bool IsChecked(QWidget* dialog, const QString& checkBox) {
     auto* box = qobject_cast<QAbstractButton*>(Control(dialog, checkBox));
     if (!box) ADD_FAILURE() << checkBox.toStdString() << " is no check box";
     return box && box->isChecked();
+}
+
+QString FocusedName(QWidget* dialog) {
+    const QWidget* focused = dialog->focusWidget();
+    return focused ? focused->objectName() : QString();
 }
 
 }  // namespace qvr::test

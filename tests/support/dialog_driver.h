@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace qvr::test {
@@ -42,9 +43,25 @@ void Type(QWidget* dialog, const QString& box, const QString& text);
 void Leave(QWidget* dialog);
 void PressEnter(QWidget* dialog);
 void Click(QWidget* dialog, const QString& control);
+// Presses the button's access key with Alt (Alt+O for "&Ok") and returns once the button acted.
+void PressAccessKey(QWidget* dialog, const QString& button);
 void CloseBox(QWidget* dialog);
+// Clicks "&Ok" (Command1); a dialog that stays open fails the test and is hidden, never waited for.
+void ClickOkToClose(QWidget* dialog);
+
+// The ways of closing a worksheet dialog that store what it holds. Clicking "&Ok" (Command1)
+// leaves the box being typed in; Alt+O and the close box do not.
+struct StoringClose {
+    const char* name;
+    void (*close)(QWidget* dialog);
+    bool leavesTheBox;
+};
+extern const std::vector<StoringClose> kStoringCloses;
+
 // The text of a text box, label, check box or the current item of a combo box.
 QString TextOf(QWidget* dialog, const QString& control);
 bool IsChecked(QWidget* dialog, const QString& checkBox);
+// The name of the control that has the focus in the dialog, or gets it when the dialog is active again.
+QString FocusedName(QWidget* dialog);
 
 }  // namespace qvr::test

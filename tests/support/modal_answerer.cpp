@@ -17,7 +17,8 @@ std::vector<const ModalAnswerer*>& LiveAnswerers() {
 
 }  // namespace
 
-ModalAnswerer::ModalAnswerer() {
+ModalAnswerer::ModalAnswerer() : lastSeen_(QApplication::activeModalWidget()) {
+    // A dialog open before this answerer starts is another's question.
     LiveAnswerers().push_back(this);
     connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Poll);
     timer_.start(5);

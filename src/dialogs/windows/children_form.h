@@ -17,12 +17,24 @@ QString ColumnHeading(const QFont& font, const std::vector<std::pair<QString, in
 // A date the date test recognises written "MM/DD/YYYY"; any other text trimmed of blanks.
 QString StoredDateOfBirth(const QString& text);
 
-// A child's name or date box: white, blue Arial text, no length limit.
-QLineEdit* MakeChildBox(QLineEdit* box);
+// A child's box: white, blue Arial text, at most what its case column holds ("child1name"...).
+QLineEdit* MakeChildBox(QLineEdit* box, const QString& column);
 
-// The dialog of names and dates with a date check on leaving each date box; rows that have no
-// name (blanks removed) drop their date on storing, and a recognised date is stored
-// "MM/DD/YYYY" however the dialog closes.
+// The check on leaving a date box: a recognised date is rewritten "MM/DD/YYYY"; any other text
+// but blanks gives the invalid-date message and is emptied.
+void CheckDateBox(QLineEdit* box);
+
+// The check before storing: whether each box holds blanks or a recognised date. Otherwise the
+// user is told the first row to correct and is put in its box. A row whose date is not stored
+// is given as nullptr.
+bool DatesRecognised(const std::array<QLineEdit*, 6>& dates);
+
+// Tells the user what to correct and puts the focus in the box, its text selected.
+void AskToCorrect(QLineEdit* box, const QString& message);
+
+// The dialog of names and dates with a date check on leaving each date box and on closing; rows
+// that have no name (blanks removed) drop their date on storing, and a date is stored
+// "MM/DD/YYYY".
 class ChildrenForm : public ModalForm {
 protected:
     static constexpr int kNameLeft = 240;
@@ -41,11 +53,10 @@ protected:
     static int RowTop(int row) { return kFirstRowTop + (row - 1) * kRowStep; }
     void LoadNamesAndDates();
     bool RowIsNamed(int row) const;
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
 private:
-    void CheckDate(QLineEdit* box);
-
     std::array<QLineEdit*, 6> names_{};
     std::array<QLineEdit*, 6> dates_{};
 };

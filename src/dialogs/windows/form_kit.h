@@ -12,8 +12,8 @@ namespace qvr {
 
 inline const QColor kFieldBlue{0, 0, 255};
 
-// A modal dialog whose unload handler runs once, whichever way it closes. The Escape key does
-// nothing: these dialogs have no cancel.
+// A modal dialog whose unload handler runs once, whichever way it closes, unless its query keeps
+// it open. The Escape key does nothing: these dialogs have no cancel.
 class ModalForm : public QDialog {
 public:
     ModalForm(const QString& name, int clientWidth, int clientHeight);
@@ -21,7 +21,7 @@ public:
     void done(int result) override;
 
 protected:
-    // False keeps the dialog open, whichever way it was being closed.
+    // Asked before every close: false keeps the dialog open, with the user told what to correct.
     virtual bool Form_QueryUnload() { return true; }
     virtual void Form_Unload() {}
     void keyPressEvent(QKeyEvent* event) override;

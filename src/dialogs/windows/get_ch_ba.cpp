@@ -1,8 +1,10 @@
 #include "dialogs/windows/get_ch_ba.h"
 
+#include "core/cases_database.h"
 #include "core/program_state.h"
 #include "core/values.h"
 #include "dialogs/windows/children_form.h"
+#include "platform/character_limit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,7 @@ namespace qvr {
 
 namespace {
 
-constexpr double kDaysInYear = 365;
+constexpr int kDaysInYear = 365;
 
 constexpr int kNameLeft = 240;
 constexpr int kNameWidth = 3900;
@@ -34,8 +36,15 @@ const QString kInstructions =
     "children will spend with the Plaintiff. The program will automatically calculate the number of "
     "overnights for the Defendant.";
 
-// The nights a text gives: the number it begins with, blanks anywhere in it ignored.
-double Nights(QString text) { return Val(text.remove(' ').remove('\t').remove('\n')); }
+// The nights a stored text gives: the number it begins with, blanks anywhere in it ignored.
+double StoredNights(QString text) { return Val(text.remove(' ').remove('\t').remove('\n')); }
+
+// The nights a box holds: a whole number from 0 to 365, an empty box being 0; nullopt for anything else.
+std::optional<int> Nights(const QString& text) {
+    if (text.trimmed().isEmpty()) return 0;
+    const std::optional<int> nights = WholeNumber(text);
+    return nights && *nights >= 0 && *nights <= kDaysInYear ? nights : std::nullopt;
+}
 
 QString Share(double part, double whole) { return "(" + Str(Round(part / whole * 100)) + "%)"; }
 
@@ -79,21 +88,27 @@ void GetChBa::AddRow(int row) {
     const QString n = QString::number(row);
     Row& controls = rows_[row - 1];
     controls.name = MakeChildBox(
-        AddTextBox(this, "txtChild" + n, {kNameLeft, top, kNameWidth, kBoxHeight}, MakeFont("Arial", 9.75)));
-    controls.date =
-        MakeChildBox(AddTextBox(this, "txtDOB" + n, {kDateLeft, top, kDateWidth, kBoxHeight}, MakeFont("Arial", 9.75)));
+        AddTextBox(this, "txtChild" + n, {kNameLeft, top, kNameWidth, kBoxHeight}, MakeFont("Arial", 9.75)),
+        "child" + n + "name");
+    controls.date = MakeChildBox(
+        AddTextBox(this, "txtDOB" + n, {kDateLeft, top, kDateWidth, kBoxHeight}, MakeFont("Arial", 9.75)),
+        "child" + n + "dob");
     controls.nights =
         AddTextBox(this, "Text" + n, {kNightsLeft, top, kNightsWidth, kBoxHeight}, MakeFont("Arial", 9.75, true));
+    LimitCharacters(controls.nights, CasesColumnWidth("child" + n + "nights"));
     SetTextColors(controls.nights, Qt::red, Qt::white);
     controls.nights->setAlignment(Qt::AlignRight);
     controls.defendant = AddLabel(this, "Label" + QString::number(21 + row), "",
                                   {kDefendantLeft, top, kDefendantWidth, kBoxHeight}, MakeFont("Arial", 9.75, true));
     controls.defendant->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (QLineEdit* box : {controls.name, controls.date, controls.nights})
-        OnLostFocus(box, [this] { ShowOvernights(); });
+    for (QLineEdit* box : {controls.name, controls.nights}) OnLostFocus(box, [this] { ShowOvernights(); });
+    OnLostFocus(controls.date, [this, date = controls.date] {
+        CheckDateBox(date);
+        ShowOvernights();
+    });
 }
 
-bool GetChBa::IsNamed(const Row& row) { return !row.name->text().isEmpty(); }
+bool GetChBa::IsNamed(const Row& row) { return !row.name->text().trimmed().isEmpty(); }
 
 void GetChBa::Form_Load() {
     for (int row = 1; row <= 6; ++row) {
@@ -101,7 +116,7 @@ void GetChBa::Form_Load() {
         controls.name->setText(state.ChildName(row));
         controls.date->setText(state.ChildDOB(row));
         const QString& nights = state.ChildNights(row);
-        controls.nights->setText(IsNamed(controls) && Nights(nights) > 0 ? nights : QString());
+        controls.nights->setText(IsNamed(controls) && StoredNights(nights) > 0 ? nights : QString());
     }
     ShowOvernights();
 }
@@ -109,19 +124,22 @@ void GetChBa::Form_Load() {
 void GetChBa::ShowOvernights() {
     double plaintiffNights = 0;
     double defendantNights = 0;
+    bool allRead = true;
     for (Row& row : rows_) {
-        if (!IsNamed(row)) {
-            row.nights->clear();
+        if (!IsNamed(row)) row.nights->clear();
+        const std::optional<int> nights = Nights(row.nights->text());
+        allRead = allRead && nights;
+        if (!IsNamed(row) || !nights) {
             row.defendant->clear();
             continue;
         }
-        const double nights = Nights(row.nights->text());
-        plaintiffNights += nights;
-        defendantNights += kDaysInYear - nights;
-        row.defendant->setText(" + " + Str(kDaysInYear - nights) + "  =  365");
+        plaintiffNights += *nights;
+        defendantNights += kDaysInYear - *nights;
+        row.defendant->setText(" + " + Str(kDaysInYear - *nights) + "  =  365");
     }
+    // Totals that left out a child would mislead: they wait until every box holds whole nights.
     const double allNights = plaintiffNights + defendantNights;
-    if (allNights > 0) {
+    if (allRead && allNights > 0) {
         plaintiffTotal_->setText(Str(plaintiffNights));
         defendantTotal_->setText(" + " + Str(defendantNights) + "  = " + Str(allNights));
         plaintiffPercent_->setText(Share(plaintiffNights, allNights));
@@ -131,11 +149,31 @@ void GetChBa::ShowOvernights() {
     }
 }
 
+bool GetChBa::NightsAreWhole() {
+    for (int row = 1; row <= 6; ++row) {
+        const Row& controls = rows_[row - 1];
+        if (!IsNamed(controls) || Nights(controls.nights->text())) continue;
+        AskToCorrect(controls.nights,
+                     QString("The overnights with the Plaintiff in row %1 must be a whole number from 0 to 365... "
+                             "Please try again")
+                         .arg(row));
+        return false;
+    }
+    return true;
+}
+
+bool GetChBa::Form_QueryUnload() {
+    std::array<QLineEdit*, 6> dates{};
+    for (int row = 1; row <= 6; ++row) dates[row - 1] = rows_[row - 1].date;
+    return NightsAreWhole() && DatesRecognised(dates);
+}
+
 void GetChBa::Form_Unload() {
     for (int row = 1; row <= 6; ++row) {
         const Row& controls = rows_[row - 1];
-        state.ChildName(row) = controls.name->text();
-        state.ChildNights(row) = Nights(controls.nights->text()) > 0 ? controls.nights->text() : QString("0");
+        const bool named = IsNamed(controls);
+        state.ChildName(row) = named ? controls.name->text() : QString("");
+        state.ChildNights(row) = named ? QString::number(Nights(controls.nights->text()).value_or(0)) : QString("0");
         state.ChildDOB(row) = StoredDateOfBirth(controls.date->text());
     }
 }

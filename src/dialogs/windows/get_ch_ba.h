@@ -14,6 +14,7 @@ public:
     GetChBa();
 
 protected:
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
 private:
@@ -27,7 +28,8 @@ private:
     void AddRow(int row);
     void Form_Load();
     void ShowOvernights();
-    // A row counts as named unless its name box is exactly empty.
+    bool NightsAreWhole();
+    // A name of blanks is no child.
     static bool IsNamed(const Row& row);
 
     std::array<Row, 6> rows_{};

@@ -2,13 +2,13 @@
 // the case record at once and, but for the plain text cells, computes the worksheet again. The
 // cells and columns are the same on every worksheet.
 
+#include "core/cases_database.h"
 #include "core/values.h"
 #include "dialogs/windows/amount_dialogs.h"
 #include "dialogs/windows/get_resp.h"
 #include "dialogs/windows/income.h"
 #include "names/windows/names_picker.h"
 #include "platform/messages.h"
-#include "platform/program_end.h"
 #include "worksheet/case_record.h"
 #include "worksheet/windows/worksheet_window.h"
 
@@ -110,13 +110,6 @@ QString StoredAmount(double value) { return Str(CCur(value)); }
 // The starting value of an amount dialog: the amount when there is one.
 QString StartingAmount(double value, const QString& none) { return value > 0 ? TrimBlanks(Str(value)) : none; }
 
-// What the current case's column holds, so that a prompt never takes an answer it would refuse;
-// 0 when there is no case to ask, whose write is then reported.
-int CaseColumnWidth(const QString& column) {
-    const CurrentCaseTable table;
-    return table.Found() ? ColumnWidth(*state.CasesRecordset, column) : 0;
-}
-
 QString Selected(const Value& value) { return value.value_or(QString()); }
 
 // The chosen name's address, its lines joined by a carriage return alone.
@@ -148,9 +141,8 @@ void WorksheetWindow::ConnectEditors() {
 void WorksheetWindow::EditText(const TextEntry& entry) {
     QLabel* cell = Label(entry.label);
     const QString shown = TrimBlanks(cell->text());
-    const int width = CaseColumnWidth(entry.column);
-    if (ProgramEndRequested()) return;
-    const std::optional<QString> answer = InputBox(entry.prompt, entry.title, shown, width);
+    // A prompt never takes an answer that its column would refuse.
+    const std::optional<QString> answer = InputBox(entry.prompt, entry.title, shown, CasesColumnWidth(entry.column));
     if (!answer || *answer == shown) return;  // cancelled, or nothing to change
     if (WriteColumns({{entry.column, *answer}}) != Written::Saved) return;
     cell->setText(*answer);

@@ -47,6 +47,14 @@ TEST_F(FormBTest, OvernightCellsAndTheChildrenTableOpenTheOvernightsDialog) {
     }
 }
 
+// A name longer than its column would make the record refuse the whole children write.
+TEST_F(FormBTest, ALongNameCostsNoOtherEntryOfTheChildrenDialog) {
+    OpenWorksheet();
+    EnterChild("GetChildInfoHot", 2, QString(300, 'N'), "160");
+    EXPECT_EQ(Stored("child2name"), QString(255, 'N'));
+    EXPECT_EQ(Stored("child2nights"), "160");
+}
+
 // Incomes 3,000 and 4,000, one child with 200 nights with the plaintiff, 300 child care paid by
 // the plaintiff and 150 insurance by the defendant; zeros hidden.
 TEST_F(FormBTest, ProducesItsCourtFormWithTheWorksheetsValues) {
