@@ -16,6 +16,7 @@
 #include "core/windows/case_library.h"
 #include "core/windows/program.h"
 #include "platform/files.h"
+#include "platform/messages.h"
 #include "platform/program_end.h"
 
 #include <QAbstractItemView>
@@ -23,7 +24,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -242,8 +242,7 @@ void BM_LeaveCaseLibrary(benchmark::State& run) {
     }
 }
 
-// Answers the case library's questions as a user would: a name typed into the name prompt, Yes
-// to the deletion.
+// Types a name into the case library's name prompt as a user would.
 class LibraryAnswerer : public QObject {
 public:
     QString typed;
@@ -254,9 +253,6 @@ protected:
             auto* dialog = static_cast<QWidget*>(watched);
             dialog->findChild<QLineEdit*>("Text1")->setText(typed);
             QTimer::singleShot(0, dialog->findChild<QPushButton*>("Command1"), &QPushButton::click);
-        } else if (event->type() == QEvent::Show) {
-            if (auto* box = qobject_cast<QMessageBox*>(watched))
-                QTimer::singleShot(0, box->button(QMessageBox::Yes), &QPushButton::click);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -270,6 +266,7 @@ void ClickInLibrary(benchmark::State& run, const char* button, const QStringList
     auto* click = LoadedWorkingWindow("CaseLibrary")->findChild<QPushButton*>(button);
     LibraryAnswerer answerer;
     qApp->installEventFilter(&answerer);
+    SetMessageBoxHandler([](const QString&, MessageButtons, const QString&) { return vbYes; });
     qsizetype next = 0;
     for (auto _ : run) {
         answerer.typed = names[next++ % names.size()];
@@ -277,6 +274,7 @@ void ClickInLibrary(benchmark::State& run, const char* button, const QStringList
         Settle();
     }
     qApp->removeEventFilter(&answerer);
+    SetMessageBoxHandler({});
     Unload();
 }
 

@@ -352,34 +352,33 @@ std::optional<QByteArray> Database::StateStamp(const QString& path) {
 }
 
 std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString& table, const QStringList& columns) {
-    if (!IsOpen() || columns.isEmpty()) return std::nullopt;
+    std::vector<std::vector<Value>> rows;
+    if (!ReadRows(table, columns, [&rows](std::vector<Value>& row) { rows.push_back(std::move(row)); }))
+        return std::nullopt;
+    return rows;
+}
+
+bool Database::ReadRows(const QString& table, const QStringList& columns,
+                        const std::function<void(std::vector<Value>&)>& each) {
+    if (!IsOpen() || columns.isEmpty()) return false;
     // A double-quoted name that is no column would read as a text literal: check them first.
     QStringList known;
     for (const FieldInfo& field : Fields(table)) known << field.name.toLower();
     QStringList quoted;
     for (const QString& column : columns) {
-        if (!known.contains(column.toLower())) {
-            Fail(QString("Table %1 has no column %2").arg(table, column));
-            return std::nullopt;
-        }
+        if (!known.contains(column.toLower())) return Fail(QString("Table %1 has no column %2").arg(table, column));
         quoted << Quoted(column);
     }
     Statement query(db_, QString("SELECT %1 FROM %2 ORDER BY rowid").arg(quoted.join(", "), Quoted(table)));
-    if (query.PrepareResult() != SQLITE_OK) {
-        FailWithEngineError(QString("Could not read table %1").arg(table));
-        return std::nullopt;
-    }
-    std::vector<std::vector<Value>> rows;
+    if (query.PrepareResult() != SQLITE_OK) return FailWithEngineError(QString("Could not read table %1").arg(table));
     int rc;
+    std::vector<Value> row;
     while ((rc = query.Step()) == SQLITE_ROW) {
-        std::vector<Value>& row = rows.emplace_back();
+        row.clear();
         for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query.get(), c));
+        each(row);
     }
-    if (rc != SQLITE_DONE) {
-        FailWithEngineError(QString("Could not read table %1").arg(table));
-        return std::nullopt;
-    }
-    return rows;
+    return rc == SQLITE_DONE || FailWithEngineError(QString("Could not read table %1").arg(table));
 }
 
 bool Database::BeginTrans() { return Run("BEGIN IMMEDIATE"); }

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -69,6 +70,8 @@ public:
     // Every row of a table in stored order, only the named columns, read in one pass (one state
     // of the file); nullopt when the table or a column cannot be read.
     std::optional<std::vector<std::vector<Value>>> ReadRows(const QString& table, const QStringList& columns);
+    // The same rows handed to `each` one at a time, so that a long table is never held whole.
+    bool ReadRows(const QString& table, const QStringList& columns, const std::function<void(std::vector<Value>&)>& each);
 
     QStringList TableNames() const;                                // in creation order
     std::vector<FieldInfo> Fields(const QString& table) const;     // in column order
