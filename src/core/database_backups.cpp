@@ -34,6 +34,22 @@ bool HoldsRecords(const QString& path) {
     });
 }
 
+// A file that reads whole is noted as it was before the check: a write meanwhile changes the state.
+bool IsSoundNoted(const QString& file) {
+    const std::optional<QByteArray> before = Database::StateStamp(file);
+    if (!Database::IsSound(file)) return false;
+    if (before) state.SoundDatabaseStates.insert(FileKey(file), *before);
+    return true;
+}
+
+// Start-up found the database whole and nobody wrote to it since, and its backup is a copy of it
+// as it is: checking and copying it again cannot change the backup.
+bool BackupIsCurrent(const DatabaseFile& database) {
+    const auto checked = state.SoundDatabaseStates.constFind(FileKey(database.file));
+    return checked != state.SoundDatabaseStates.cend() && Database::StateStamp(database.file) == *checked &&
+           Database::IsCurrentCopy(database.backup, database.file);
+}
+
 // The file utilities are reached from the start window only until the case library opens.
 QString HowToRestore(const DatabaseFile& database) {
     return QString("To put the backup in its place, %1press Esc on the start window and choose \"Restore %2 "
@@ -74,7 +90,7 @@ DatabaseFile NamesDatabaseFile() {
 bool MakeBackup(const DatabaseFile& database) {
     database.closeHandle();
     if (state.KeptBackups.contains(FileKey(database.backup))) return false;
-    return Database::CopyDatabase(database.file, database.backup);
+    return BackupIsCurrent(database) || Database::CopyDatabase(database.file, database.backup);
 }
 
 bool RestoreFromBackup(const DatabaseFile& database) {
@@ -91,7 +107,7 @@ void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
         state.KeptBackups.insert(FileKey(database.backup));
         ReportMissing(database);
     } else if ((files::FileExists(database.file) || files::FolderExists(database.file)) &&
-               !Database::IsSound(database.file)) {
+               !IsSoundNoted(database.file)) {
         ReportDamaged(database);
     }
 }

@@ -22,7 +22,8 @@ DatabaseFile NamesDatabaseFile();
 
 // Closes the database's handle and replaces the backup by a copy of the database. The old backup
 // stays as it was when the database is missing or damaged, when it cannot be copied or the backup
-// cannot be replaced (read-only), and when start-up kept the backup for this run.
+// cannot be replaced (read-only), and when start-up kept the backup for this run. A backup that is
+// already a copy of the database as start-up found it whole, unchanged since, is left as it is.
 bool MakeBackup(const DatabaseFile& database);
 // Closes the database's handle and replaces the database by a copy of its backup, which stays in
 // place. When the backup is damaged or anything fails, the database stays as it was.

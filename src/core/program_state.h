@@ -6,6 +6,7 @@
 #include "core/calculation_variables.h"
 #include "platform/database.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <memory>
@@ -44,6 +45,8 @@ struct ProgramState : CalculationVariables {
     // that must not be replaced in it.
     QSet<QString> CheckedDatabaseFiles;
     QSet<QString> KeptBackups;
+    // The state of each database file that start-up found to read whole, by host path.
+    QHash<QString, QByteArray> SoundDatabaseStates;
 
     // Current selection.
     QString CurrentCaseId;

@@ -171,8 +171,19 @@ bool CreateEmptyFile(const QString& path, const QString& hostPath, QString* erro
     return false;
 }
 
+// The check reads the pages in the order of the tables' trees: a file that is not in memory (after
+// a night, or on a network share) is read many times faster in one pass first.
+void ReadInOnePass(sqlite3* db) {
+    QFile file(QString::fromUtf8(sqlite3_db_filename(db, "main")));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    while (file.read(buffer.data(), buffer.size()) > 0) {
+    }
+}
+
 // Every page read and its structure checked.
 bool ReadsWhole(sqlite3* db) {
+    ReadInOnePass(db);
     Statement check(db, "PRAGMA quick_check(1)");
     return check.Step() == SQLITE_ROW && ColumnValue(check.get(), 0) == QString("ok");
 }
@@ -231,6 +242,25 @@ bool Database::CopyDatabase(const QString& from, const QString& to) {
     if (!copied) files::DeleteFile(temporary);
     source->Run("COMMIT");
     return copied;
+}
+
+bool Database::IsCurrentCopy(const QString& copy, const QString& path) {
+    const QString original = files::HostPath(path);
+    if (QFileInfo::exists(original + "-journal") || QFileInfo::exists(original + "-wal")) return false;
+    QFile database(original);
+    QFile copied(files::HostPath(copy));
+    if (!database.open(QIODevice::ReadOnly) || !copied.open(QIODevice::ReadOnly)) return false;
+    const QFileInfo databaseInfo(database);
+    const QFileInfo copyInfo(copied);
+    if (databaseInfo.size() != copyInfo.size() || databaseInfo.lastModified() >= copyInfo.lastModified()) return false;
+    constexpr int kPageSizeOffset = 16;
+    const QByteArray header = database.peek(kPageSizeOffset + 2);
+    if (header.size() < kPageSizeOffset + 2 || !header.startsWith(QByteArray("SQLite format 3", 16))) return false;
+    const int stored = uchar(header[kPageSizeOffset]) << 8 | uchar(header[kPageSizeOffset + 1]);
+    const int pageSize = stored == 1 ? 65536 : stored;  // as the file format writes 65,536
+    if (pageSize < 512) return false;
+    const QByteArray firstPage = database.read(pageSize);
+    return firstPage.size() == pageSize && copied.read(pageSize) == firstPage;
 }
 
 // Opens without ever creating the file and reads the schema once, so that a damaged file is

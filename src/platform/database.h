@@ -52,6 +52,10 @@ public:
     // it. The target is replaced only by the complete copy; when the source is missing or damaged,
     // or the copy cannot be written whole (a full disk), it is left as it was.
     static bool CopyDatabase(const QString& from, const QString& to);
+    // Whether `copy` is a copy of the database at `path` as it is now: written after the database's
+    // last change, of the same size and first page (which counts every committed write), and no
+    // write of the database left unfinished.
+    static bool IsCurrentCopy(const QString& copy, const QString& path);
 
     // Creates a table holding just its first column (text of the given width; -1 for a memo).
     bool CreateTable(const QString& table, const QString& firstField, int width = 255);
