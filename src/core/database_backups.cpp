@@ -53,6 +53,22 @@ bool HoldsRecords(const QString& path) {
     });
 }
 
+// A file found usable is noted as it was before the check: a write meanwhile changes the state.
+Fault ExamineNoted(const DatabaseFile& database) {
+    const std::optional<QByteArray> before = Database::StateStamp(database.file);
+    const Fault fault = ExamineDatabase(database, database.file);
+    if (fault == Fault::None && before) state.SoundDatabaseStates.insert(FileKey(database.file), *before);
+    return fault;
+}
+
+// Start-up found the database sound and nobody wrote to it since, and its backup is a copy of it
+// as it is: checking and copying it again cannot change the backup.
+bool BackupIsCurrent(const DatabaseFile& database) {
+    const auto checked = state.SoundDatabaseStates.constFind(FileKey(database.file));
+    return checked != state.SoundDatabaseStates.cend() && Database::StateStamp(database.file) == *checked &&
+           Database::IsCurrentCopy(database.backup, database.file);
+}
+
 // The file utilities are reached from the start window only until the case library opens.
 QString HowToRestore(const DatabaseFile& database) {
     return QString("To put the backup in its place, %1press Esc on the start window and choose \"Restore %2 "
@@ -133,6 +149,7 @@ DatabaseFile NamesDatabaseFile() {
 
 bool MakeBackup(const DatabaseFile& database, Fault* fault, QString* keptAs) {
     database.closeHandle();
+    if (BackupIsCurrent(database)) return true;
     const Inspection seen = Inspect(database, database.file);
     if (seen.fault != Fault::None) return Tell(fault, seen.fault);
     if (seen.mark == kMadeForMissing) {
@@ -166,7 +183,7 @@ void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
         return;
     }
     if (!files::FileExists(database.file) && !files::FolderExists(database.file)) return;
-    switch (ExamineDatabase(database, database.file)) {
+    switch (ExamineNoted(database)) {
     case Fault::None:
         return;
     case Fault::Busy:

@@ -28,6 +28,8 @@ DatabaseFile NamesDatabaseFile();
 // copied or the backup cannot be replaced; fault then tells why. A database that start-up made in
 // place of a missing one keeps the backup as it is while it holds no records (fault None); once it
 // holds some, the backup is first kept beside it under a name of its own (keptAs), never deleted.
+// A backup that is already a copy of the database as start-up found it sound, unchanged since, is
+// left as it is.
 bool MakeBackup(const DatabaseFile& database, Fault* fault = nullptr, QString* keptAs = nullptr);
 // Closes the database's handle and replaces the database by a copy of its backup, which stays in
 // place. When the backup is damaged or not ours, the database is busy, or anything fails, the

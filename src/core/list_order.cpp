@@ -57,6 +57,34 @@ QString ListSortKey(const QString& text) {
     return key;
 }
 
+bool ListsBefore(const QString& a, const QString& b) {
+    return std::pair(ListSortKey(a), a) < std::pair(ListSortKey(b), b);
+}
+
+std::optional<SortKeyHead> AsciiSortKeyHead(QStringView start) {
+    constexpr qsizetype kHeadLength = 16;
+    if (start.size() < kHeadLength) return std::nullopt;
+    SortKeyHead head{};
+    for (qsizetype i = 0; i < kHeadLength; ++i) {
+        const char16_t code = start[i].unicode();
+        if (code >= 0x80) return std::nullopt;
+        const char16_t lowered = code >= u'A' && code <= u'Z' ? char16_t(code + (u'a' - u'A')) : code;
+        head[size_t(i / 4)] = (head[size_t(i / 4)] << 16) | lowered;
+    }
+    return head;
+}
+
+// A key shorter than the head is filled with zeros: it still comes before every longer key that
+// begins with it.
+SortKeyHead ListSortKeyHead(const QString& item) {
+    if (std::optional<SortKeyHead> head = AsciiSortKeyHead(item)) return *head;
+    const QString key = ListSortKey(item);
+    SortKeyHead head{};
+    for (qsizetype i = 0; i < 16; ++i)
+        head[size_t(i / 4)] = (head[size_t(i / 4)] << 16) | (i < key.size() ? key[i].unicode() : 0);
+    return head;
+}
+
 void SortAsListBox(QStringList& items) {
     std::vector<std::pair<QString, QString>> keyed;
     keyed.reserve(size_t(items.size()));

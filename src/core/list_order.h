@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <optional>
 
 namespace qvr {
 
@@ -15,5 +17,18 @@ QString ListSortKey(const QString& text);
 // Sorts the items by their sort keys; items with the same key keep a fixed order among
 // themselves (by their text as stored), so a list comes out the same every time.
 void SortAsListBox(QStringList& items);
+
+// Whether item `a` comes before item `b` in that order.
+bool ListsBefore(const QString& a, const QString& b);
+
+// The first 16 characters of a sort key packed into numbers: two items whose heads differ are in
+// the order of their heads, so a long list is sorted without a whole key for every item.
+using SortKeyHead = std::array<quint64, 4>;
+
+// The head of the key of an item that begins with `start`, where its first 16 characters tell it
+// (plain ASCII); nullopt otherwise.
+std::optional<SortKeyHead> AsciiSortKeyHead(QStringView start);
+// The head of the item's key.
+SortKeyHead ListSortKeyHead(const QString& item);
 
 }  // namespace qvr

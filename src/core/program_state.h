@@ -6,6 +6,7 @@
 #include "core/calculation_variables.h"
 #include "platform/database.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <memory>
@@ -42,6 +43,8 @@ struct ProgramState : CalculationVariables {
     QString FilesLocation;
     // Host paths of the database files that start-up has looked at in this run.
     QSet<QString> CheckedDatabaseFiles;
+    // The state of each database file that start-up found sound, by host path.
+    QHash<QString, QByteArray> SoundDatabaseStates;
 
     // Current selection.
     QString CurrentCaseId;

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -67,6 +68,10 @@ public:
     // How long an action waits for a file that another connection holds (tests shorten it); gives
     // the wait it replaces.
     static int SetBusyWait(int milliseconds);
+    // Whether `copy` is a copy of the database at `path` as it is now: written after the database's
+    // last change, of the same size and first page (which counts every committed write), and no
+    // write of the database left unfinished.
+    static bool IsCurrentCopy(const QString& copy, const QString& path);
 
     // Creates a table holding just its first column (text of the given width; -1 for a memo).
     bool CreateTable(const QString& table, const QString& firstField, int width = 255);
@@ -85,6 +90,8 @@ public:
     // Every row of a table in stored order, only the named columns, read in one pass (one state
     // of the file); nullopt when the table or a column cannot be read.
     std::optional<std::vector<std::vector<Value>>> ReadRows(const QString& table, const QStringList& columns);
+    // The same rows handed to `each` one at a time, so that a long table is never held whole.
+    bool ReadRows(const QString& table, const QStringList& columns, const std::function<void(std::vector<Value>&)>& each);
 
     QStringList TableNames() const;                                // in creation order
     std::vector<FieldInfo> Fields(const QString& table) const;     // in column order

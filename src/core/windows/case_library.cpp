@@ -12,18 +12,173 @@
 #include "platform/messages.h"
 #include "platform/program_end.h"
 
+#include <QAbstractListModel>
 #include <QEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
-#include <QSet>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <random>
 
 namespace qvr {
+
+// The cases as the list shows them, in its order. Every name and id is kept in one block of text
+// and each item's padded text is made only when it is shown, so that half a million cases take
+// tens of megabytes; a change moves one item, never the whole list.
+class CaseList : public QAbstractListModel {
+public:
+    static constexpr int kNameWidth = 100;  // the id follows the padded name, out of sight
+
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(rows_.size()); }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        return Item(index.row());
+    }
+
+    void Clear() {
+        beginResetModel();
+        rows_.clear();
+        texts_.clear();
+        endResetModel();
+    }
+
+    // Every case of the table; false, with the list empty, when the table cannot be read.
+    bool Fill(Database& db) {
+        beginResetModel();
+        const bool read = db.ReadRows("Cases", {"casedesc", "caseid"}, [this](std::vector<Value>& row) {
+            rows_.push_back(Store(row[0], row[1]));
+        });
+        if (read) {
+            Sort();
+        } else {
+            rows_.clear();
+            texts_.clear();
+        }
+        texts_.squeeze();
+        endResetModel();
+        return read;
+    }
+
+    // The name and id padded as the user sees them.
+    QString Item(int row) const { return Item(rows_[size_t(row)]); }
+
+    // The last characters of the item, trimmed: the id unless a long name or id reaches into them.
+    bool KeyIs(int row, qsizetype lastCharacters, QStringView key) const {
+        const Listed& listed = rows_[size_t(row)];
+        if (listed.idLength <= lastCharacters && listed.nameLength <= kNameWidth - (lastCharacters - listed.idLength))
+            return Same(Id(listed), key);
+        return QStringView(Item(row)).right(lastCharacters).trimmed() == key;
+    }
+
+    bool HoldsId(QStringView id) const {
+        return std::any_of(rows_.begin(), rows_.end(), [&](const Listed& listed) { return Same(Id(listed), id); });
+    }
+
+    // The row of the case stored with this name and id; -1 when none is listed.
+    int Find(const Value& name, const Value& id) const {
+        const QString shownName = ShownName(name);
+        const QStringView listedId = ListedId(id);
+        const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const Listed& listed) {
+            return Same(Id(listed), listedId) && Same(Name(listed), shownName);
+        });
+        return found == rows_.end() ? -1 : int(found - rows_.begin());
+    }
+
+    // Adds the case at its place in the order; gives its row.
+    int Insert(const Value& name, const Value& id) {
+        const Listed listed = Store(name, id);
+        const SortKeyHead head = Head(listed);
+        const auto place = std::lower_bound(rows_.begin(), rows_.end(), listed, [&](const Listed& a, const Listed& b) {
+            return Before(Head(a), a, head, b);
+        });
+        const int row = int(place - rows_.begin());
+        beginInsertRows({}, row, row);
+        rows_.insert(place, listed);
+        endInsertRows();
+        return row;
+    }
+
+    void Remove(int row) {
+        beginRemoveRows({}, row, row);
+        rows_.erase(rows_.begin() + row);
+        endRemoveRows();
+    }
+
+private:
+    struct Listed {
+        quint32 start;  // in texts_: the name, then the id
+        quint32 idLength;
+        quint8 nameLength;
+    };
+
+    // Compared where they stand, without a call for each of half a million items that mostly differ
+    // in their first characters.
+    static bool Same(QStringView a, QStringView b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); }
+
+    // A name longer than the item's name part never shows beyond it.
+    static QString ShownName(const Value& name) { return name.value_or("No Name").left(kNameWidth); }
+    static QStringView ListedId(const Value& id) { return id ? QStringView(*id).trimmed() : QStringView(); }
+
+    Listed Store(const Value& name, const Value& id) {
+        const QString shown = ShownName(name);
+        const QStringView listedId = ListedId(id);
+        const Listed listed{quint32(texts_.size()), quint32(listedId.size()), quint8(shown.size())};
+        texts_ += shown;
+        texts_ += listedId;
+        return listed;
+    }
+
+    QStringView Name(const Listed& listed) const { return QStringView(texts_).mid(listed.start, listed.nameLength); }
+    QStringView Id(const Listed& listed) const {
+        return QStringView(texts_).mid(listed.start + listed.nameLength, listed.idLength);
+    }
+
+    QString Item(const Listed& listed) const {
+        const QStringView name = Name(listed);
+        const QStringView id = Id(listed);
+        QString item(kNameWidth + id.size(), ' ');
+        std::copy(name.begin(), name.end(), item.begin());
+        std::copy(id.begin(), id.end(), item.begin() + kNameWidth);
+        return item;
+    }
+
+    // From the item's first characters, the padded name's, wherever they tell it.
+    SortKeyHead Head(const Listed& listed) const {
+        QChar start[16];
+        const QStringView name = Name(listed);
+        for (qsizetype i = 0; i < 16; ++i) start[i] = i < name.size() ? name[i] : QChar(' ');
+        if (std::optional<SortKeyHead> head = AsciiSortKeyHead(QStringView(start, 16))) return *head;
+        return ListSortKeyHead(Item(listed));
+    }
+
+    bool Before(const SortKeyHead& headA, const Listed& a, const SortKeyHead& headB, const Listed& b) const {
+        if (headA != headB) return headA < headB;
+        return ListsBefore(Item(a), Item(b));
+    }
+
+    void Sort() {
+        struct Keyed {
+            SortKeyHead head;
+            Listed listed;
+        };
+        std::vector<Keyed> keyed;
+        keyed.reserve(rows_.size());
+        for (const Listed& listed : rows_) keyed.push_back({Head(listed), listed});
+        std::sort(keyed.begin(), keyed.end(),
+                  [this](const Keyed& a, const Keyed& b) { return Before(a.head, a.listed, b.head, b.listed); });
+        for (size_t i = 0; i < keyed.size(); ++i) rows_[i] = keyed[i].listed;
+    }
+
+    std::vector<Listed> rows_;
+    QString texts_;
+};
+
 namespace {
 
 const char kNoCasesTitle[] = "No Cases have been created!";
@@ -39,7 +194,6 @@ const char kNamePromptTail[] =
     "or perhaps the name of the plaintiff and defendant (ie., Doe, John vs. Jane).  The maximum number "
     "of characters allowed in this field is 40.";
 
-constexpr int kNameWidth = 100;  // the id follows the padded name, out of sight
 constexpr int kCaseNameLength = 40;
 
 std::function<double()>& ReplacedRandomSource() {
@@ -72,28 +226,15 @@ QString CaseIdPrefix(const QString& name) {
     return name.mid(start, length).toUpper();
 }
 
-// Only the columns that are used, read in one pass: a walk reads every column of every case.
-std::vector<std::vector<Value>> StoredCases(Database& db, const QStringList& columns) {
-    return db.ReadRows("Cases", columns).value_or(std::vector<std::vector<Value>>{});
-}
-
-QSet<QString> StoredCaseIds(Database& db) {
-    QSet<QString> ids;
-    for (const std::vector<Value>& row : StoredCases(db, {"caseid"})) {
-        if (row[0]) ids.insert(row[0]->trimmed());
-    }
-    return ids;
-}
-
 // A new id that no stored case holds: two cases sharing an id would send the edits of one into
-// the other, so a drawn id that is taken is drawn again.
-QString DrawNewCaseId(const QString& prefix, Database& db) {
-    const QSet<QString> taken = StoredCaseIds(db);
+// the other, so a drawn id that is taken is drawn again. The list holds every id as it reads
+// trimmed; the table also those that another workstation added since.
+QString DrawNewCaseId(const QString& prefix, Recordset& records, const CaseList& listed) {
     const std::function<double()> random = ReseededRandomSource();
     QString id;
     do {
         id = prefix + SixDigits(random());
-    } while (taken.contains(id));
+    } while (listed.HoldsId(id) || records.FindFirst("caseid", id));
     return id;
 }
 
@@ -107,23 +248,6 @@ bool AddCaseRecord(Recordset& records, const QString& id, const QString& name) {
     records.CancelUpdate();
     return false;
 }
-
-bool DeleteCaseRecord(Recordset& records, const QString& id) {
-    return records.FindFirst("caseid", id) && records.Delete();
-}
-
-QString CaseListItem(const Value& name, const Value& id) {
-    return name.value_or("No Name").leftJustified(kNameWidth, ' ', true) + id.value_or("").trimmed();
-}
-
-QStringList SortedCaseList(Database& db) {
-    QStringList items;
-    for (const std::vector<Value>& row : StoredCases(db, {"casedesc", "caseid"})) items << CaseListItem(row[0], row[1]);
-    SortAsListBox(items);
-    return items;
-}
-
-QStringView ItemKey(QStringView item, int lastCharacters) { return item.right(lastCharacters).trimmed(); }
 
 QString NamePrompt(const QString& opening) { return opening + kNamePromptTail; }
 
@@ -172,11 +296,14 @@ void CaseLibrary::AddCaseList() {
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetColor(title, QPalette::WindowText, Qt::red);
 
-    List1 = AddListBox(this, "List1", {420, 825, 6120, 6750}, MakeFont("Courier New", 9.75));
+    List1 = AddListView(this, "List1", {420, 825, 6120, 6750}, MakeFont("Courier New", 9.75));
     List1->setUniformItemSizes(true);  // one line each: a long list is not measured item by item
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cases_ = new CaseList(List1);
+    List1->setModel(cases_);
     SetColor(List1, QPalette::Base, Qt::white);
     List1->viewport()->installEventFilter(this);
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    connect(List1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { List1_Click(); });
 }
 
 void CaseLibrary::AddButtons() {
@@ -270,7 +397,7 @@ void CaseLibrary::ShowWelcomeText() {
 
 void CaseLibrary::BuildList() {
     state.BuildingList = "Y";
-    List1->clear();
+    cases_->Clear();
     List1->hide();
     SetDatabasePaths();
     OpenCasesTable();
@@ -280,16 +407,28 @@ void CaseLibrary::BuildList() {
     if (state.CasesRecordset->RecordCount() == 0) {
         OpenCasesTable();
         if (ProgramEndRequested()) return;
-        AddCaseRecord(*state.CasesRecordset, DrawNewCaseId("MO", *state.CasesDatabase), "Sample Case");
+        AddCaseRecord(*state.CasesRecordset, DrawNewCaseId("MO", *state.CasesRecordset, *cases_), "Sample Case");
     }
-    ShowHint(state.CasesRecordset->RecordCount() < 2);
-    const QStringList items = SortedCaseList(*state.CasesDatabase);
-    List1->addItems(items);
-    SelectCurrentCase(items);
+    cases_->Fill(*state.CasesDatabase);
+    ShowListChange([] { return true; });
+}
+
+// The list and the current case after a change of this library's own; what another workstation
+// wrote since the list was made shows with the list made anew.
+void CaseLibrary::ShowListChange(const std::function<bool()>& change) {
+    state.BuildingList = "Y";
+    if (!change()) return BuildList();
+    SelectCurrentCase();
     state.BuildingList = "N";
+    ShowHint(cases_->rowCount() < 2);
     List1->show();
-    List1->scrollToItem(List1->currentItem());
+    List1->scrollTo(List1->currentIndex());
     List1_Click();
+    listedStamp_ = Database::StateStamp(state.CasesDatabasePath).value_or(QByteArray());
+}
+
+bool CaseLibrary::ListIsCurrent() const {
+    return !listedStamp_.isEmpty() && Database::StateStamp(state.CasesDatabasePath) == listedStamp_;
 }
 
 void CaseLibrary::ShowHint(bool show) {
@@ -300,21 +439,19 @@ void CaseLibrary::ShowHint(bool show) {
 
 // The current case when it is listed, the first case when there is none, the last one when the
 // current case is gone.
-void CaseLibrary::SelectCurrentCase(const QStringList& items) {
-    if (items.isEmpty()) return;
-    if (state.CurrentCaseId.isEmpty()) {
-        List1->setCurrentRow(0);
-        return;
-    }
+void CaseLibrary::SelectCurrentCase() {
+    const int count = cases_->rowCount();
+    if (count == 0) return;
     int row = 0;
-    while (row < items.size() - 1 && ItemKey(items[row], 12) != state.CurrentCaseId) ++row;
-    List1->setCurrentRow(row);
+    if (!state.CurrentCaseId.isEmpty())
+        while (row < count - 1 && !cases_->KeyIs(row, 12, state.CurrentCaseId)) ++row;
+    List1->setCurrentIndex(cases_->index(row));
 }
 
 void CaseLibrary::List1_Click() {
-    if (state.BuildingList == "Y" || !List1->currentItem()) return;
-    const QString item = List1->currentItem()->text();
-    state.CurrentCaseId = ItemKey(item, 20).toString();
+    if (state.BuildingList == "Y" || !List1->currentIndex().isValid()) return;
+    const QString item = cases_->Item(List1->currentIndex().row());
+    state.CurrentCaseId = item.right(20).trimmed();
     state.CurrentCaseName = item.left(30).trimmed();
     UpdateCasesDatabase();
     OpenCasesTable();
@@ -333,17 +470,20 @@ void CaseLibrary::cmdAddNewCase_Click() {
     const QString name = state.DialogValue;
     if (name.trimmed().isEmpty()) return;
 
+    const bool listIsCurrent = ListIsCurrent();
     OpenCasesTable();
     if (ProgramEndRequested()) return;
-    const QString id = DrawNewCaseId(CaseIdPrefix(name), *state.CasesDatabase);
+    const QString id = DrawNewCaseId(CaseIdPrefix(name), *state.CasesRecordset, *cases_);
     const bool added = AddCaseRecord(*state.CasesRecordset, id, name);
     UpdateCasesDatabase();
     if (added) state.CurrentCaseId = id;
-    BuildList();
+    if (added) FixCasesNulls();
+    if (ProgramEndRequested()) return;
+    ShowListChange([&] { return added && listIsCurrent && cases_->Insert(name, id) >= 0; });
 }
 
 void CaseLibrary::cmdRenameCase_Click() {
-    if (List1->count() == 0) {
+    if (cases_->rowCount() == 0) {
         MsgBox(kRenameFirst, MessageButtons::OkOnly, kNoCasesTitle);
         return;
     }
@@ -357,15 +497,26 @@ void CaseLibrary::cmdRenameCase_Click() {
     GetShort(this).exec();
     if (state.DialogValue.trimmed().isEmpty() || state.DialogValue == currentName) return;
 
+    const bool listIsCurrent = ListIsCurrent();
     OpenCasesTable();
     if (ProgramEndRequested()) return;
     FindCurrentCase();
     Recordset& records = *state.CasesRecordset;
+    const Value oldName = records.GetValue("casedesc");
+    const Value id = records.GetValue("caseid");
+    bool renamed = false;
     if (records.Edit()) {
         records.SetValue("casedesc", state.DialogValue);
-        if (!records.Update()) records.CancelUpdate();
+        renamed = records.Update();
+        if (!renamed) records.CancelUpdate();
     }
-    BuildList();
+    ShowListChange([&] {
+        const int row = renamed && listIsCurrent ? cases_->Find(oldName, id) : -1;
+        if (row < 0) return false;
+        cases_->Remove(row);
+        cases_->Insert(state.DialogValue, id);
+        return true;
+    });
 }
 
 void CaseLibrary::cmdDeleteCase_Click() {
@@ -377,15 +528,25 @@ void CaseLibrary::cmdDeleteCase_Click() {
                               MessageButtons::YesNo, "Delete Case");
     if (state.UserAnswer != vbYes) return;
 
+    const bool listIsCurrent = ListIsCurrent();
     OpenCasesTable();
     if (ProgramEndRequested()) return;
-    DeleteCaseRecord(*state.CasesRecordset, state.CurrentCaseId);
+    Recordset& records = *state.CasesRecordset;
+    const bool found = records.FindFirst("caseid", state.CurrentCaseId);
+    const Value name = records.GetValue("casedesc");
+    const Value id = records.GetValue("caseid");
+    const bool deleted = found && records.Delete();
     state.CurrentCaseId = "";
-    BuildList();
+    ShowListChange([&] {
+        const int row = deleted && listIsCurrent && cases_->rowCount() > 1 ? cases_->Find(name, id) : -1;
+        if (row < 0) return false;
+        cases_->Remove(row);
+        return true;
+    });
 }
 
 void CaseLibrary::OpenWorksheet(const QString& window, const QString& emptyListMessage) {
-    if (List1->count() == 0) {
+    if (cases_->rowCount() == 0) {
         MsgBox(emptyListMessage, MessageButtons::OkOnly, kNoCasesTitle);
         return;
     }

@@ -3,15 +3,17 @@
 // renames and deletes them, makes the selected one the current case (CurrentCaseId,
 // CurrentCaseName) and opens a worksheet for it.
 
-#include <QStringList>
+#include <QByteArray>
 #include <QWidget>
 #include <functional>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace qvr {
+
+class CaseList;
 
 class CaseLibrary : public QWidget {
     Q_OBJECT
@@ -34,7 +36,9 @@ private:
     void Form_Load();
     void ShowWelcomeText();
     void ShowHint(bool show);
-    void SelectCurrentCase(const QStringList& items);
+    void SelectCurrentCase();
+    bool ListIsCurrent() const;
+    void ShowListChange(const std::function<bool()>& change);
     void OpenWorksheet(const QString& window, const QString& emptyListMessage);
 
     void cmdAddNewCase_Click();
@@ -46,7 +50,9 @@ private:
     void List1_Click();
     void List1_DblClick();
 
-    QListWidget* List1;
+    QListView* List1;
+    CaseList* cases_;
+    QByteArray listedStamp_;  // the cases file's state that the list shows
     QLabel* lblWelcome1;
     QLabel* lblCaseLibraryText;
     QWidget* Shape1;

@@ -45,6 +45,12 @@ Control* Placed(Control* control, const QString& name, Twips place, const QFont&
     return control;
 }
 
+void PlaceList(QListView* list, const QString& name, Twips place, const QFont& font) {
+    Placed(list, name, place, font);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
+}
+
 }  // namespace
 
 void SetTwipsGeometry(QWidget* widget, Twips place) {
@@ -130,9 +136,14 @@ QComboBox* AddComboBox(QWidget* parent, const QString& name, Twips place, const 
 }
 
 QListWidget* AddListBox(QWidget* parent, const QString& name, Twips place, const QFont& font) {
-    QListWidget* list = Placed(new QListWidget(parent), name, place, font);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setTextElideMode(Qt::ElideNone);
+    auto* list = new QListWidget(parent);
+    PlaceList(list, name, place, font);
+    return list;
+}
+
+QListView* AddListView(QWidget* parent, const QString& name, Twips place, const QFont& font) {
+    auto* list = new QListView(parent);
+    PlaceList(list, name, place, font);
     return list;
 }
 

@@ -14,6 +14,7 @@ class QDialog;
 class QFocusEvent;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -57,6 +58,8 @@ QLineEdit* AddTextBox(QWidget* parent, const QString& name, Twips place, const Q
 QComboBox* AddComboBox(QWidget* parent, const QString& name, Twips place, const QFont& font);
 // A list box whose long items run on out of sight rather than being cut short with an ellipsis.
 QListWidget* AddListBox(QWidget* parent, const QString& name, Twips place, const QFont& font);
+// The same over a model of the caller's.
+QListView* AddListView(QWidget* parent, const QString& name, Twips place, const QFont& font);
 QCheckBox* AddCheckBox(QWidget* parent, const QString& name, const QString& caption, Twips place, const QFont& font);
 QRadioButton* AddOptionButton(QWidget* parent, const QString& name, const QString& caption, Twips place,
                               const QFont& font);

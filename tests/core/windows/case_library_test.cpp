@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -91,22 +91,24 @@ protected:
         return LoadedWorkingWindow("CaseLibrary");
     }
 
-    static QListWidget* List(QWidget* library) { return library->findChild<QListWidget*>("List1"); }
+    static QListView* List(QWidget* library) { return library->findChild<QListView*>("List1"); }
 
     static QStringList Items(QWidget* library) {
         QStringList items;
-        for (int row = 0; row < List(library)->count(); ++row) items << List(library)->item(row)->text();
+        const QAbstractItemModel* model = List(library)->model();
+        for (int row = 0; row < model->rowCount(); ++row) items << model->index(row, 0).data().toString();
         return items;
     }
 
-    static QString CurrentItem(QWidget* library) {
-        const QListWidgetItem* item = List(library)->currentItem();
-        return item ? item->text() : QString();
+    static QString CurrentItem(QWidget* library) { return List(library)->currentIndex().data().toString(); }
+
+    static QPoint ItemMiddle(QWidget* library, int row) {
+        QListView* list = List(library);
+        return list->visualRect(list->model()->index(row, 0)).center();
     }
 
     static void ClickItem(QWidget* library, int row) {
-        QListWidget* list = List(library);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(List(library)->viewport(), Qt::LeftButton, {}, ItemMiddle(library, row));
     }
 
     static void Click(QWidget* library, const char* button) { library->findChild<QPushButton*>(button)->click(); }
@@ -205,7 +207,7 @@ TEST_F(CaseLibraryTest, ListsEveryCaseByNameWhateverItsCaseWithTheIdOutOfSight) 
     EXPECT_EQ(Items(library), (QStringList{Item("Apple", "AP000001"), Item("Apple pie", "AP000002"),
                                            Item("banana", "BA000001"), Item("cherry", "CH000001"),
                                            Item("No Name", "NN000001")}));
-    EXPECT_EQ(List(library)->currentRow(), 0);
+    EXPECT_EQ(List(library)->currentIndex().row(), 0);
     EXPECT_EQ(state.CurrentCaseId, "AP000001");
     EXPECT_GT(QFontMetrics(List(library)->font()).horizontalAdvance(QString(100, ' ')),
               List(library)->viewport()->width());
@@ -389,7 +391,7 @@ TEST_F(CaseLibraryTest, RenamingKeepsTheIdAndSortsTheListAnew) {
     EXPECT_EQ(cases.at(1).id, "BE000001");
     EXPECT_EQ(cases.at(0).name, "Alpha");
     EXPECT_EQ(Items(library), (QStringList{Item("Aardvark", "BE000001"), Item("Alpha", "AL000001")}));
-    EXPECT_EQ(List(library)->currentRow(), 0);
+    EXPECT_EQ(List(library)->currentIndex().row(), 0);
     EXPECT_EQ(state.CurrentCaseId, "BE000001");
     EXPECT_EQ(state.CurrentCaseName, "Aardvark");
 }
@@ -459,6 +461,57 @@ TEST_F(CaseLibraryTest, DeletingTheOnlyCaseBringsANewSampleCase) {
     EXPECT_TRUE(HintShown(library));
 }
 
+struct ListChange {
+    const char* button;
+    const char* typed;  // the name typed; empty: Yes to the deletion
+    bool writtenElsewhere;  // another workstation adds a case while the list shows
+};
+
+class AfterAChange : public CaseLibraryTest, public ::testing::WithParamInterface<ListChange> {};
+
+// The list that one change leaves is the list the library shows when it is opened anew: order,
+// texts, the selected case, the first record in table order for an id stored twice.
+TEST_P(AfterAChange, TheListIsAsIfOpenedAnew) {
+    StoreCase("Doe", "DO000001");
+    StoreCase("doe", "DO000001");
+    StoreCase(std::nullopt, "NN000001");
+    StoreCase(QString(98, 'W'), "WI000001");
+    StoreCase(QString::fromUtf8("Ábalos"), "AB000001");
+    StoreCase("Zed", " ZE000001");
+    state.CurrentCaseId = "DO000001";
+    QWidget* library = OpenLibrary();
+    if (GetParam().writtenElsewhere) StoreCase("Elsewhere", "EL000001");
+    draws = {5};
+    ModalAnswerer answerer;
+    if (*GetParam().typed)
+        answerer.Then(TypeThenClick(GetParam().typed, "Ok"));
+    else
+        answerer.Click("Yes");
+
+    Click(library, GetParam().button);
+    const QStringList items = Items(library);
+    const QString current = CurrentItem(library);
+    const QString currentId = state.CurrentCaseId;
+    UnloadAllForms();
+
+    EXPECT_EQ(items, Items(OpenLibrary()));
+    EXPECT_EQ(current, CurrentItem(LoadedWorkingWindow("CaseLibrary")));
+    EXPECT_EQ(currentId, state.CurrentCaseId);
+    EXPECT_EQ(items.contains(Item("Elsewhere", "EL000001")), GetParam().writtenElsewhere);
+    EXPECT_EQ(items.contains(Item("doe", "DO000001")), true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, AfterAChange,
+                         ::testing::Values(ListChange{"cmdAddNewCase", "Middle", false},
+                                           ListChange{"cmdAddNewCase", "Middle", true},
+                                           ListChange{"cmdRenameCase", "Aaron", false},
+                                           ListChange{"cmdRenameCase", "Aaron", true},
+                                           ListChange{"cmdDeleteCase", "", false},
+                                           ListChange{"cmdDeleteCase", "", true}),
+                         [](const auto& info) {
+                             return std::string(info.param.button + 3) + (info.param.writtenElsewhere ? "AfterAnother" : "");
+                         });
+
 TEST_F(CaseLibraryTest, AChangedFolderShowsItsOwnCases) {
     StoreCase("One", "ON000001");
     OpenLibrary();
@@ -497,8 +550,7 @@ TEST_P(OpeningAWorksheet, UnloadsTheLibraryAndShowsTheWorksheet) {
     if (*GetParam().button) {
         Click(library, GetParam().button);
     } else {
-        QListWidget* list = List(library);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QTest::mouseDClick(List(library)->viewport(), Qt::LeftButton, {}, ItemMiddle(library, 1));
     }
 
     EXPECT_EQ(LoadedWorkingWindow("CaseLibrary"), nullptr);
@@ -526,7 +578,7 @@ TEST_P(WithNoCaseStored, EachCommandSaysSoAndOpensNothing) {
         "CREATE TRIGGER refuse BEFORE INSERT ON Cases BEGIN SELECT RAISE(ABORT, 'read-only'); END;"));
     draws = {1};
     QWidget* library = OpenLibrary();
-    ASSERT_EQ(List(library)->count(), 0);
+    ASSERT_EQ(List(library)->model()->rowCount(), 0);
     ModalAnswerer answerer;
     answerer.Click("OK");
 

@@ -1,12 +1,15 @@
 #include "support/frame_fixture.h"
 
 #include "core/cases_database.h"
+#include "core/database_backups.h"
 #include "core/program_state.h"
+#include "core/startup.h"
 #include "core/windows/background.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace qvr::test {
 namespace {
@@ -114,6 +117,44 @@ TEST_F(QuitTest, ReadOnlyBackupStaysAsItWasAndTheProgramStillEnds) {
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(TemporaryFiles(), QStringList{});
 }
+
+enum class SinceTheBackup { Nothing, ACaseWritten, BackupReplaced };
+const char* const kSinceTheBackup[] = {"Nothing", "ACaseWritten", "BackupReplaced"};
+
+class BackupAtQuit : public QuitTest, public ::testing::WithParamInterface<SinceTheBackup> {};
+
+// A backup that is a copy of the database as start-up found it whole is neither checked nor copied
+// again; a database written since, or another file in the backup's place, is.
+TEST_P(BackupAtQuit, IsCopiedAgainOnlyWhenItIsNoLongerACopyOfTheDatabase) {
+    const QString backup = dataFolder + "VESK0232_Backup.MDB";
+    ASSERT_TRUE(MakeBackup(CasesDatabaseFile()));
+    state = ProgramState{};
+    StartUp();  // another day: the databases are there to be checked
+    if (GetParam() == SinceTheBackup::BackupReplaced) WriteHostFile(backup, Bytes("Names.mdb"));
+    if (GetParam() == SinceTheBackup::ACaseWritten) {
+        OpenCasesTable();
+        ASSERT_TRUE(state.CasesRecordset->AddNew() && state.CasesRecordset->SetValue("caseid", QString("AB000001")) &&
+                    state.CasesRecordset->Update());
+        CloseCasesDatabase();
+    }
+    const QDateTime marked = QDateTime::currentDateTime().addDays(1);
+    QFile marking(backup);
+    ASSERT_TRUE(marking.open(QIODevice::ReadWrite) && marking.setFileTime(marked, QFileDevice::FileModificationTime));
+    marking.close();
+    ModalAnswerer answerer;
+    answerer.Click("Yes");
+
+    MenuItem("menuQuitthisprogram")->trigger();
+
+    EXPECT_EQ(Bytes("VESK0232_Backup.MDB"), Bytes("VESK0232.MDB"));
+    EXPECT_EQ(QFileInfo(backup).lastModified() == marked, GetParam() == SinceTheBackup::Nothing);
+    EXPECT_EQ(programEnds, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, BackupAtQuit,
+                         ::testing::Values(SinceTheBackup::Nothing, SinceTheBackup::ACaseWritten,
+                                           SinceTheBackup::BackupReplaced),
+                         [](const auto& info) { return kSinceTheBackup[int(info.param)]; });
 
 }  // namespace
 }  // namespace qvr::test

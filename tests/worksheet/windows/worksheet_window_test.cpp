@@ -12,7 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -265,10 +265,11 @@ TEST_F(WorksheetWindowTest, WorksheetLeftBehindTheCaseLibraryTakesUpTheCaseChose
     Choose("menuCaseLibrary");
     DeleteUnloadedWindows();
     ASSERT_EQ(ShownWindows(), (QStringList{"CaseLibrary", "FormA"}));
-    auto* cases = LoadedWorkingWindow("CaseLibrary")->findChild<QListWidget*>("List1");
-    const QList<QListWidgetItem*> second = cases->findItems("Second case", Qt::MatchStartsWith);
+    auto* cases = LoadedWorkingWindow("CaseLibrary")->findChild<QListView*>("List1");
+    const QModelIndexList second =
+        cases->model()->match(cases->model()->index(0, 0), Qt::DisplayRole, "Second case", -1, Qt::MatchStartsWith);
     ASSERT_EQ(second.size(), 1);
-    QTest::mouseClick(cases->viewport(), Qt::LeftButton, {}, cases->visualItemRect(second[0]).center());
+    QTest::mouseClick(cases->viewport(), Qt::LeftButton, {}, cases->visualRect(second[0]).center());
     ASSERT_EQ(state.CurrentCaseId, "XY000001");
     const auto first = Record(kCaseId);
 
