@@ -445,6 +445,28 @@ std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString&
 
 bool Database::ReadRows(const QString& table, const QStringList& columns,
                         const std::function<void(std::vector<Value>&)>& each) {
+    std::vector<Value> row;
+    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
+        row.clear();
+        for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query, c));
+        each(row);
+    });
+}
+
+bool Database::ReadTexts(const QString& table, const QStringList& columns,
+                         const std::function<void(const TextViews&)>& each) {
+    TextViews row(size_t(columns.size()));
+    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
+        for (int c = 0; c < columns.size(); ++c) {
+            const auto* text = static_cast<const QChar*>(sqlite3_column_text16(query, c));
+            row[size_t(c)] = text ? std::optional(QStringView(text, sqlite3_column_bytes16(query, c) / 2)) : std::nullopt;
+        }
+        each(row);
+    });
+}
+
+bool Database::StepThroughRows(const QString& table, const QStringList& columns,
+                               const std::function<void(sqlite3_stmt*)>& each) {
     if (!IsOpen() || columns.isEmpty()) return false;
     // A double-quoted name that is no column would read as a text literal: check them first.
     QStringList known;
@@ -457,12 +479,7 @@ bool Database::ReadRows(const QString& table, const QStringList& columns,
     Statement query(db_, QString("SELECT %1 FROM %2 ORDER BY rowid").arg(quoted.join(", "), Quoted(table)));
     if (query.PrepareResult() != SQLITE_OK) return FailWithEngineError(QString("Could not read table %1").arg(table));
     int rc;
-    std::vector<Value> row;
-    while ((rc = query.Step()) == SQLITE_ROW) {
-        row.clear();
-        for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query.get(), c));
-        each(row);
-    }
+    while ((rc = query.Step()) == SQLITE_ROW) each(query.get());
     return rc == SQLITE_DONE || FailWithEngineError(QString("Could not read table %1").arg(table));
 }
 
