@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <algorithm>
 #include <limits>
 #include <sqlite3.h>
@@ -455,11 +456,24 @@ bool Database::ReadRows(const QString& table, const QStringList& columns,
 
 bool Database::ReadTexts(const QString& table, const QStringList& columns,
                          const std::function<void(const TextViews&)>& each) {
+    // Decoded into one buffer used again for every row: no allocation for each text.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded;
+    std::vector<QByteArrayView> texts(size_t(columns.size()));
     TextViews row(size_t(columns.size()));
     return StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
+        qsizetype length = 0;
         for (int c = 0; c < columns.size(); ++c) {
-            const auto* text = static_cast<const QChar*>(sqlite3_column_text16(query, c));
-            row[size_t(c)] = text ? std::optional(QStringView(text, sqlite3_column_bytes16(query, c) / 2)) : std::nullopt;
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, c));
+            texts[size_t(c)] = text ? QByteArrayView(text, sqlite3_column_bytes(query, c)) : QByteArrayView();
+            length += texts[size_t(c)].size();
+        }
+        if (decoded.size() < length) decoded.resize(length);
+        QChar* end = decoded.data();
+        for (int c = 0; c < columns.size(); ++c) {
+            QChar* start = end;
+            if (texts[size_t(c)].data()) end = decoder.appendToBuffer(start, texts[size_t(c)]);
+            row[size_t(c)] = texts[size_t(c)].data() ? std::optional(QStringView(start, end)) : std::nullopt;
         }
         each(row);
     });
