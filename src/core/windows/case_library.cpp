@@ -71,11 +71,19 @@ public:
     QString Item(int row) const { return Item(rows_[size_t(row)]); }
 
     // The last characters of the item, trimmed: the id unless a long name or id reaches into them.
-    bool KeyIs(int row, qsizetype lastCharacters, QStringView key) const {
+    bool KeyIs(int row, qsizetype lastCharacters, QStringView key, quint32 keyHash) const {
         const Listed& listed = rows_[size_t(row)];
         if (listed.idLength <= lastCharacters && listed.nameLength <= kNameWidth - (lastCharacters - listed.idLength))
-            return listed.idHash == IdHash(key) && Same(Id(listed), key);
+            return listed.idHash == keyHash && Same(Id(listed), key);
         return QStringView(Item(row)).right(lastCharacters).trimmed() == key;
+    }
+
+    // The first row whose key is `key`; the last row when none is.
+    int RowOfKey(qsizetype lastCharacters, QStringView key) const {
+        const quint32 keyHash = IdHash(key);
+        int row = 0;
+        while (row < rowCount() - 1 && !KeyIs(row, lastCharacters, key, keyHash)) ++row;
+        return row;
     }
 
     bool HoldsId(QStringView id) const {
@@ -450,9 +458,7 @@ void CaseLibrary::ShowHint(bool show) {
 void CaseLibrary::SelectCurrentCase() {
     const int count = cases_->rowCount();
     if (count == 0) return;
-    int row = 0;
-    if (!state.CurrentCaseId.isEmpty())
-        while (row < count - 1 && !cases_->KeyIs(row, 12, state.CurrentCaseId)) ++row;
+    const int row = state.CurrentCaseId.isEmpty() ? 0 : cases_->RowOfKey(12, state.CurrentCaseId);
     List1->setCurrentIndex(cases_->index(row));
 }
 
