@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <algorithm>
 #include <limits>
 #include <sqlite3.h>
@@ -445,6 +446,41 @@ std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString&
 
 bool Database::ReadRows(const QString& table, const QStringList& columns,
                         const std::function<void(std::vector<Value>&)>& each) {
+    std::vector<Value> row;
+    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
+        row.clear();
+        for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query, c));
+        each(row);
+    });
+}
+
+bool Database::ReadTexts(const QString& table, const QStringList& columns,
+                         const std::function<void(const TextViews&)>& each) {
+    // Decoded into one buffer used again for every row: no allocation for each text.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded;
+    std::vector<QByteArrayView> texts(size_t(columns.size()));
+    TextViews row(size_t(columns.size()));
+    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
+        qsizetype length = 0;
+        for (int c = 0; c < columns.size(); ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, c));
+            texts[size_t(c)] = text ? QByteArrayView(text, sqlite3_column_bytes(query, c)) : QByteArrayView();
+            length += texts[size_t(c)].size();
+        }
+        if (decoded.size() < length) decoded.resize(length);
+        QChar* end = decoded.data();
+        for (int c = 0; c < columns.size(); ++c) {
+            QChar* start = end;
+            if (texts[size_t(c)].data()) end = decoder.appendToBuffer(start, texts[size_t(c)]);
+            row[size_t(c)] = texts[size_t(c)].data() ? std::optional(QStringView(start, end)) : std::nullopt;
+        }
+        each(row);
+    });
+}
+
+bool Database::StepThroughRows(const QString& table, const QStringList& columns,
+                               const std::function<void(sqlite3_stmt*)>& each) {
     if (!IsOpen() || columns.isEmpty()) return false;
     // A double-quoted name that is no column would read as a text literal: check them first.
     QStringList known;
@@ -457,12 +493,7 @@ bool Database::ReadRows(const QString& table, const QStringList& columns,
     Statement query(db_, QString("SELECT %1 FROM %2 ORDER BY rowid").arg(quoted.join(", "), Quoted(table)));
     if (query.PrepareResult() != SQLITE_OK) return FailWithEngineError(QString("Could not read table %1").arg(table));
     int rc;
-    std::vector<Value> row;
-    while ((rc = query.Step()) == SQLITE_ROW) {
-        row.clear();
-        for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query.get(), c));
-        each(row);
-    }
+    while ((rc = query.Step()) == SQLITE_ROW) each(query.get());
     return rc == SQLITE_DONE || FailWithEngineError(QString("Could not read table %1").arg(table));
 }
 

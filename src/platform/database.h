@@ -92,6 +92,10 @@ public:
     std::optional<std::vector<std::vector<Value>>> ReadRows(const QString& table, const QStringList& columns);
     // The same rows handed to `each` one at a time, so that a long table is never held whole.
     bool ReadRows(const QString& table, const QStringList& columns, const std::function<void(std::vector<Value>&)>& each);
+    // The same rows as views of their texts (nullopt for Null), valid only during the call: no text
+    // is copied that the caller does not keep.
+    using TextViews = std::vector<std::optional<QStringView>>;
+    bool ReadTexts(const QString& table, const QStringList& columns, const std::function<void(const TextViews&)>& each);
 
     QStringList TableNames() const;                                // in creation order
     std::vector<FieldInfo> Fields(const QString& table) const;     // in column order
@@ -117,6 +121,8 @@ private:
     static std::unique_ptr<Database> Connect(const QString& path, const QString& hostPath, QString* error,
                                              Fault* fault = nullptr);
     bool Run(const QString& sql);
+    bool StepThroughRows(const QString& table, const QStringList& columns,
+                         const std::function<void(sqlite3_stmt*)>& each);
     bool Fail(const QString& what, Fault fault = Fault::Other) const;
     bool FailWithEngineError(const QString& what) const;
     QString CanonicalTableName(const QString& table) const;

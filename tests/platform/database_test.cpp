@@ -574,6 +574,27 @@ TEST_F(DatabaseTest, ReadRowsGivesTheNamedColumnsInStoredOrder) {
     EXPECT_FALSE(db->ReadRows("People", {}));
 }
 
+// The views give the same texts as the values, a Null apart from an empty text, a text decoded
+// whole whatever the length of the one read before it.
+TEST_F(DatabaseTest, ReadTextsGivesTheRowsOfReadRows) {
+    auto db = Create();
+    MakeTable(*db, "People", {"name TEXT", "zip TEXT(5)"});
+    auto records = db->OpenRecordset("People");
+    for (const Value& name : {Value(u"Ábalos, Zoë ßø"_qs), Value(QString()), Value(std::nullopt), Value(u"Cy"_qs)})
+        ASSERT_TRUE(Add(*records, {name, QString("02134")}));
+
+    std::vector<std::vector<Value>> read;
+    ASSERT_TRUE(db->ReadTexts("People", {"name", "zip"}, [&](const Database::TextViews& row) {
+        read.push_back({});
+        for (const std::optional<QStringView>& text : row)
+            read.back().push_back(text ? Value(text->toString()) : Value(std::nullopt));
+    }));
+    EXPECT_EQ(read, *db->ReadRows("People", {"name", "zip"}));
+    EXPECT_EQ(read[1][0], QString(""));
+    EXPECT_EQ(read[2][0], std::nullopt);
+    EXPECT_FALSE(db->ReadTexts("People", {"nosuchcolumn"}, [](const Database::TextViews&) {}));
+}
+
 // Finding the first record that holds a value: case ids repeat, and every action must reach the
 // first one in stored order, with or without an index on the column.
 

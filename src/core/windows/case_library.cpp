@@ -51,11 +51,13 @@ public:
     // Every case of the table; false, with the list empty, when the table cannot be read.
     bool Fill(Database& db) {
         beginResetModel();
-        const bool read = db.ReadRows("Cases", {"casedesc", "caseid"}, [this](std::vector<Value>& row) {
-            rows_.push_back(Store(row[0], row[1]));
+        std::vector<Keyed> keyed;
+        const bool read = db.ReadTexts("Cases", {"casedesc", "caseid"}, [&](const Database::TextViews& row) {
+            const Listed listed = Store(row[0], row[1]);
+            keyed.push_back({Head(listed), listed});
         });
         if (read) {
-            Sort();
+            Sort(keyed);
         } else {
             rows_.clear();
             texts_.clear();
@@ -69,30 +71,41 @@ public:
     QString Item(int row) const { return Item(rows_[size_t(row)]); }
 
     // The last characters of the item, trimmed: the id unless a long name or id reaches into them.
-    bool KeyIs(int row, qsizetype lastCharacters, QStringView key) const {
+    bool KeyIs(int row, qsizetype lastCharacters, QStringView key, quint32 keyHash) const {
         const Listed& listed = rows_[size_t(row)];
         if (listed.idLength <= lastCharacters && listed.nameLength <= kNameWidth - (lastCharacters - listed.idLength))
-            return Same(Id(listed), key);
+            return listed.idHash == keyHash && Same(Id(listed), key);
         return QStringView(Item(row)).right(lastCharacters).trimmed() == key;
     }
 
+    // The first row whose key is `key`; the last row when none is.
+    int RowOfKey(qsizetype lastCharacters, QStringView key) const {
+        const quint32 keyHash = IdHash(key);
+        int row = 0;
+        while (row < rowCount() - 1 && !KeyIs(row, lastCharacters, key, keyHash)) ++row;
+        return row;
+    }
+
     bool HoldsId(QStringView id) const {
-        return std::any_of(rows_.begin(), rows_.end(), [&](const Listed& listed) { return Same(Id(listed), id); });
+        const quint32 hash = IdHash(id);
+        return std::any_of(rows_.begin(), rows_.end(),
+                           [&](const Listed& listed) { return listed.idHash == hash && Same(Id(listed), id); });
     }
 
     // The row of the case stored with this name and id; -1 when none is listed.
     int Find(const Value& name, const Value& id) const {
-        const QString shownName = ShownName(name);
-        const QStringView listedId = ListedId(id);
+        const QStringView shownName = ShownName(AsView(name));
+        const QStringView listedId = ListedId(AsView(id));
+        const quint32 hash = IdHash(listedId);
         const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const Listed& listed) {
-            return Same(Id(listed), listedId) && Same(Name(listed), shownName);
+            return listed.idHash == hash && Same(Id(listed), listedId) && Same(Name(listed), shownName);
         });
         return found == rows_.end() ? -1 : int(found - rows_.begin());
     }
 
     // Adds the case at its place in the order; gives its row.
     int Insert(const Value& name, const Value& id) {
-        const Listed listed = Store(name, id);
+        const Listed listed = Store(AsView(name), AsView(id));
         const SortKeyHead head = Head(listed);
         const auto place = std::lower_bound(rows_.begin(), rows_.end(), listed, [&](const Listed& a, const Listed& b) {
             return Before(Head(a), a, head, b);
@@ -114,21 +127,30 @@ private:
     struct Listed {
         quint32 start;  // in texts_: the name, then the id
         quint32 idLength;
+        quint32 idHash;  // most ids are told apart by it, without a look into texts_
         quint8 nameLength;
+    };
+    struct Keyed {
+        SortKeyHead head;
+        Listed listed;
     };
 
     // Compared where they stand, without a call for each of half a million items that mostly differ
     // in their first characters.
     static bool Same(QStringView a, QStringView b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); }
 
+    static std::optional<QStringView> AsView(const Value& text) {
+        return text ? std::optional(QStringView(*text)) : std::nullopt;
+    }
     // A name longer than the item's name part never shows beyond it.
-    static QString ShownName(const Value& name) { return name.value_or("No Name").left(kNameWidth); }
-    static QStringView ListedId(const Value& id) { return id ? QStringView(*id).trimmed() : QStringView(); }
+    static QStringView ShownName(std::optional<QStringView> name) { return name.value_or(u"No Name").left(kNameWidth); }
+    static QStringView ListedId(std::optional<QStringView> id) { return id ? id->trimmed() : QStringView(); }
+    static quint32 IdHash(QStringView id) { return quint32(qHash(id)); }
 
-    Listed Store(const Value& name, const Value& id) {
-        const QString shown = ShownName(name);
+    Listed Store(std::optional<QStringView> name, std::optional<QStringView> id) {
+        const QStringView shown = ShownName(name);
         const QStringView listedId = ListedId(id);
-        const Listed listed{quint32(texts_.size()), quint32(listedId.size()), quint8(shown.size())};
+        const Listed listed{quint32(texts_.size()), quint32(listedId.size()), IdHash(listedId), quint8(shown.size())};
         texts_ += shown;
         texts_ += listedId;
         return listed;
@@ -162,16 +184,10 @@ private:
         return ListsBefore(Item(a), Item(b));
     }
 
-    void Sort() {
-        struct Keyed {
-            SortKeyHead head;
-            Listed listed;
-        };
-        std::vector<Keyed> keyed;
-        keyed.reserve(rows_.size());
-        for (const Listed& listed : rows_) keyed.push_back({Head(listed), listed});
+    void Sort(std::vector<Keyed>& keyed) {
         std::sort(keyed.begin(), keyed.end(),
                   [this](const Keyed& a, const Keyed& b) { return Before(a.head, a.listed, b.head, b.listed); });
+        rows_.resize(keyed.size());
         for (size_t i = 0; i < keyed.size(); ++i) rows_[i] = keyed[i].listed;
     }
 
@@ -442,9 +458,7 @@ void CaseLibrary::ShowHint(bool show) {
 void CaseLibrary::SelectCurrentCase() {
     const int count = cases_->rowCount();
     if (count == 0) return;
-    int row = 0;
-    if (!state.CurrentCaseId.isEmpty())
-        while (row < count - 1 && !cases_->KeyIs(row, 12, state.CurrentCaseId)) ++row;
+    const int row = state.CurrentCaseId.isEmpty() ? 0 : cases_->RowOfKey(12, state.CurrentCaseId);
     List1->setCurrentIndex(cases_->index(row));
 }
 
