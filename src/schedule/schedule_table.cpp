@@ -16,6 +16,12 @@ void Report(QString* error, const QString& text) {
 
 bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+bool IsWholeDollars(QStringView text) {
+    const QStringView digits = text.trimmed();
+    return !digits.isEmpty() && digits.size() <= kMaxDollarDigits &&
+           std::all_of(digits.begin(), digits.end(), IsAsciiDigit);
+}
+
 void ReportFault(QString* error, Fault fault) {
     Report(error, QString("The schedule database cannot be used because %1.").arg(FaultText(fault)));
 }
@@ -85,11 +91,8 @@ const std::array<QString, 7>& ScheduleColumns() {
 }
 
 std::optional<QString> WholeDollars(const QString& text) {
-    const QString digits = text.trimmed();
-    if (digits.isEmpty() || digits.size() > kMaxDollarDigits) return std::nullopt;
-    for (QChar c : digits)
-        if (!IsAsciiDigit(c)) return std::nullopt;
-    return QString::number(digits.toLongLong());
+    if (!IsWholeDollars(text)) return std::nullopt;
+    return QString::number(text.trimmed().toLongLong());
 }
 
 std::optional<std::vector<ScheduleLine>> ReadScheduleTable(const QString& path, QString* error) {
@@ -112,15 +115,19 @@ std::optional<std::vector<ScheduleLine>> ReadScheduleTable(const QString& path, 
     return lines;
 }
 
+// Read in one pass: start-up runs this on every start.
 bool IsWholeSchedule(const QString& path, Fault* fault) {
     if (!Database::IsSound(path, fault)) return false;
-    const std::optional<std::vector<ScheduleLine>> lines = ReadScheduleTable(path);
-    const auto isWhole = [](const QString& text) { return WholeDollars(text).has_value(); };
-    const auto whole = [&isWhole](const ScheduleLine& line) {
-        return isWhole(line.Income) && std::all_of(line.Child.begin(), line.Child.end(), isWhole);
-    };
-    return (lines && !lines->empty() && std::all_of(lines->begin(), lines->end(), whole)) ||
-           Tell(fault, Fault::Damaged);
+    const std::unique_ptr<Database> database = OpenSchedule(path, nullptr);
+    const QStringList columns(ScheduleColumns().begin(), ScheduleColumns().end());
+    bool whole = true;
+    long rows = 0;
+    const auto isWhole = [](const std::optional<QStringView>& text) { return text && IsWholeDollars(*text); };
+    const bool read = database && database->ReadTexts(kTable, columns, [&](const Database::TextViews& row) {
+        ++rows;
+        whole = whole && std::all_of(row.begin(), row.end(), isWhole);
+    });
+    return (read && rows > 0 && whole) || Tell(fault, Fault::Damaged);
 }
 
 RowWrite WriteScheduleAmounts(const QString& path, int index, const ScheduleLine& line, QString* error) {
