@@ -439,19 +439,12 @@ std::optional<QByteArray> Database::StateStamp(const QString& path) {
 
 std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString& table, const QStringList& columns) {
     std::vector<std::vector<Value>> rows;
-    if (!ReadRows(table, columns, [&rows](std::vector<Value>& row) { rows.push_back(std::move(row)); }))
-        return std::nullopt;
-    return rows;
-}
-
-bool Database::ReadRows(const QString& table, const QStringList& columns,
-                        const std::function<void(std::vector<Value>&)>& each) {
-    std::vector<Value> row;
-    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
-        row.clear();
+    const bool read = StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
+        std::vector<Value>& row = rows.emplace_back();
         for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query, c));
-        each(row);
     });
+    if (!read) return std::nullopt;
+    return rows;
 }
 
 bool Database::ReadTexts(const QString& table, const QStringList& columns,

@@ -90,8 +90,6 @@ public:
     // Every row of a table in stored order, only the named columns, read in one pass (one state
     // of the file); nullopt when the table or a column cannot be read.
     std::optional<std::vector<std::vector<Value>>> ReadRows(const QString& table, const QStringList& columns);
-    // The same rows handed to `each` one at a time, so that a long table is never held whole.
-    bool ReadRows(const QString& table, const QStringList& columns, const std::function<void(std::vector<Value>&)>& each);
     // The same rows as views of their texts (nullopt for Null), valid only during the call: no text
     // is copied that the caller does not keep.
     using TextViews = std::vector<std::optional<QStringView>>;

@@ -156,10 +156,9 @@ QString NotSharedCustody(const CaptionOf& caption, const CalculationVariables& r
 // Without a line 4 from the schedule, or with overnights that are no nights of one year, there is
 // nothing further to tell but why; the schedule's reason comes first, as on the worksheet.
 QString AfterTheIncomes(const CaptionOf& caption, const CalculationVariables& result, const Party& plaintiff,
-                        const Party& defendant) {
+                        const Party& defendant, const QString& nightsOutsideTheYear) {
     if (result.Line4Coverage != ScheduleCoverage::Covered)
         return ScheduleGapParagraph(result, ShownFigure(caption, "lblC2"));
-    const QString nightsOutsideTheYear = NightsOutsideTheYear(caption, result, plaintiff);
     if (!nightsOutsideTheYear.isEmpty()) return nightsOutsideTheYear;
     return AnyChildShared(result) ? FromTheBasicObligation(caption, result, plaintiff, defendant)
                                   : NotSharedCustody(caption, result, plaintiff, defendant);
@@ -170,12 +169,13 @@ QString AfterTheIncomes(const CaptionOf& caption, const CalculationVariables& re
 QString ExplanationTextB(const CaptionOf& caption, const CalculationVariables& result, const QDate& today) {
     const Party plaintiff = ReadParty(caption, 'P', result);
     const Party defendant = ReadParty(caption, 'D', result);
-    const bool shared = AnyChildShared(result) && NightsOutsideTheYear(caption, result, plaintiff).isEmpty();
+    const QString nightsOutsideTheYear = NightsOutsideTheYear(caption, result, plaintiff);
+    const bool shared = AnyChildShared(result) && nightsOutsideTheYear.isEmpty();
     const QString where = ", where " + TheChildrenDo(result, "spends", "spend") + " part of the year with each parent";
     return "This is a Shared Custody Child Support Calculation (Worksheet B) performed on " + FormatDate(today) +
            (shared ? where : "") + "." + kParagraphBreak +
            PartiesChildrenAndIncomes(caption, result, today, Wording::Plain) +
-           AfterTheIncomes(caption, result, plaintiff, defendant);
+           AfterTheIncomes(caption, result, plaintiff, defendant, nightsOutsideTheYear);
 }
 
 }  // namespace qvr
