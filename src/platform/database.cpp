@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <limits>
+#include <thread>
 #include <sqlite3.h>
 #include <unistd.h>
 #include <utility>
@@ -218,6 +219,123 @@ bool ReadsWhole(sqlite3* db, Fault* fault = nullptr) {
 // it would damage it.
 void RemoveJournalBeside(const QString& path) { QFile::remove(files::HostPath(path) + "-journal"); }
 
+// By default the engine counts the memory it takes under one lock for the whole program, so that
+// threads reading one table at once would mostly wait for each other. Set before its first use.
+void ConfigureEngineOnce() { [[maybe_unused]] static const int once = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); }
+
+// A read transaction of this connection's own, holding its read lock from the first read to the
+// end; none begins inside the caller's transaction, whose changes only this connection sees.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(sqlite3* db)
+        : db_(db), began_(sqlite3_get_autocommit(db) != 0 && sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK) {}
+    ~ReadTransaction() {
+        if (began_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+    bool Began() const { return began_; }
+
+private:
+    sqlite3* db_;
+    bool began_;
+};
+
+// Decodes the texts of a row into one buffer used again for every row: no allocation for each
+// text.
+class TextRowDecoder {
+public:
+    explicit TextRowDecoder(int columns) : texts_(size_t(columns)), row_(size_t(columns)) {}
+
+    const Database::TextViews& Decode(sqlite3_stmt* query) {
+        qsizetype length = 0;
+        for (size_t c = 0; c < texts_.size(); ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, int(c)));
+            texts_[c] = text ? QByteArrayView(text, sqlite3_column_bytes(query, int(c))) : QByteArrayView();
+            length += texts_[c].size();
+        }
+        if (decoded_.size() < length) decoded_.resize(length);
+        QChar* end = decoded_.data();
+        for (size_t c = 0; c < texts_.size(); ++c) {
+            QChar* start = end;
+            if (texts_[c].data()) end = decoder_.appendToBuffer(start, texts_[c]);
+            row_[c] = texts_[c].data() ? std::optional(QStringView(start, end)) : std::nullopt;
+        }
+        return row_;
+    }
+
+private:
+    QStringDecoder decoder_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+    QString decoded_;
+    std::vector<QByteArrayView> texts_;
+    Database::TextViews row_;
+};
+
+// The rows of one range of rowids, read on a connection of its own.
+class RowRun {
+public:
+    ~RowRun() {
+        sqlite3_finalize(query_);
+        sqlite3_close_v2(db_);
+    }
+
+    // Opens the file for reading and takes the first step, so that the run holds its read lock
+    // before any row is handed on. It never waits: while another connection of this program holds
+    // the file, the lock is shared at once, and otherwise the caller reads in one pass.
+    bool Start(const char* file, const QByteArray& select, sqlite3_int64 first, sqlite3_int64 last) {
+        if (sqlite3_open_v2(file, &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK ||
+            sqlite3_prepare_v2(db_, select.constData(), -1, &query_, nullptr) != SQLITE_OK ||
+            sqlite3_bind_int64(query_, 1, first) != SQLITE_OK || sqlite3_bind_int64(query_, 2, last) != SQLITE_OK)
+            return false;
+        rc_ = sqlite3_step(query_);
+        return Succeeded();
+    }
+
+    void Read(int columns, const std::function<void(const Database::TextViews&)>& each) {
+        TextRowDecoder decoder(columns);
+        while (rc_ == SQLITE_ROW) {
+            each(decoder.Decode(query_));
+            rc_ = sqlite3_step(query_);
+        }
+    }
+
+    bool Succeeded() const { return rc_ == SQLITE_ROW || rc_ == SQLITE_DONE; }
+    QString Error() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }
+    qvr::Fault Fault() const { return EngineFault(db_); }
+
+private:
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* query_ = nullptr;
+    int rc_ = SQLITE_OK;
+};
+
+constexpr quint64 kRowidsPerRun = 20000;  // fewer would cost more in connections than they save
+
+// Up to `parts` runs of about the same span of rowids, each started; none when the table is too
+// small to share out or a run cannot start.
+std::vector<std::unique_ptr<RowRun>> StartRuns(sqlite3* db, const QString& table, const QByteArray& select,
+                                               int parts) {
+    // Apart, each is one step down the table's tree; together they would read every row.
+    Statement bounds(db, QString("SELECT (SELECT min(rowid) FROM %1), (SELECT max(rowid) FROM %1)").arg(Quoted(table)));
+    if (bounds.Step() != SQLITE_ROW || sqlite3_column_type(bounds.get(), 0) == SQLITE_NULL) return {};
+    // Unsigned, so that the span of any two rowids is counted without overflow.
+    const auto first = quint64(sqlite3_column_int64(bounds.get(), 0));
+    const quint64 span = quint64(sqlite3_column_int64(bounds.get(), 1)) - first;  // one less than the rowids
+    const quint64 count = std::min<quint64>(quint64(std::max(parts, 1)), span / kRowidsPerRun + 1);
+    if (count < 2) return {};
+    const quint64 step = span / count + 1;
+    std::vector<std::unique_ptr<RowRun>> runs;
+    for (quint64 i = 0; i < count; ++i) {
+        const quint64 start = first + i * step;
+        const quint64 end = i + 1 == count ? first + span : start + step - 1;
+        runs.push_back(std::make_unique<RowRun>());
+        if (!runs.back()->Start(sqlite3_db_filename(db, "main"), select, sqlite3_int64(start), sqlite3_int64(end)))
+            return {};
+    }
+    return runs;
+}
+
 }  // namespace
 
 int CharacterCount(const QString& text) {
@@ -312,6 +430,7 @@ bool Database::IsCurrentCopy(const QString& copy, const QString& path) {
 // refused here and not half-way through the caller's work.
 std::unique_ptr<Database> Database::Connect(const QString& path, const QString& hostPath, QString* error,
                                            Fault* fault) {
+    ConfigureEngineOnce();
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
     std::unique_ptr<Database> db(new Database(handle));
@@ -412,15 +531,19 @@ QStringList Database::TableNames() const {
 
 std::vector<FieldInfo> Database::Fields(const QString& table) const {
     std::vector<FieldInfo> fields;
-    if (!db_) return fields;
+    ListFields(table, fields);
+    return fields;
+}
+
+bool Database::ListFields(const QString& table, std::vector<FieldInfo>& fields) const {
+    if (!db_) return Fail("The database is closed.");
     Statement query(db_, "SELECT name, type FROM pragma_table_info(?1)");
     BindValue(query.get(), 1, table);
     int rc = query.Step();
     for (; rc == SQLITE_ROW; rc = query.Step())
         fields.push_back(FieldFromDeclaration(ColumnValue(query.get(), 0).value_or(QString()),
                                               ColumnValue(query.get(), 1).value_or(QString())));
-    if (rc != SQLITE_DONE) FailWithEngineError("Could not list the fields");
-    return fields;
+    return rc == SQLITE_DONE || FailWithEngineError("Could not list the fields");
 }
 
 std::optional<QByteArray> Database::StateStamp(const QString& path) {
@@ -449,41 +572,57 @@ std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString&
 
 bool Database::ReadTexts(const QString& table, const QStringList& columns,
                          const std::function<void(const TextViews&)>& each) {
-    // Decoded into one buffer used again for every row: no allocation for each text.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded;
-    std::vector<QByteArrayView> texts(size_t(columns.size()));
-    TextViews row(size_t(columns.size()));
-    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
-        qsizetype length = 0;
-        for (int c = 0; c < columns.size(); ++c) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, c));
-            texts[size_t(c)] = text ? QByteArrayView(text, sqlite3_column_bytes(query, c)) : QByteArrayView();
-            length += texts[size_t(c)].size();
+    TextRowDecoder decoder(int(columns.size()));
+    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) { each(decoder.Decode(query)); });
+}
+
+bool Database::ReadTextsInParts(const QString& table, const QStringList& columns, int parts,
+                                const std::function<void(int, const TextViews&)>& each) {
+    const std::optional<QString> select = SelectStatement(table, columns, "WHERE rowid BETWEEN ?1 AND ?2");
+    if (!select) return false;
+    ReadTransaction held(db_);
+    const std::vector<std::unique_ptr<RowRun>> runs =
+        held.Began() ? StartRuns(db_, table, select->toUtf8(), parts) : std::vector<std::unique_ptr<RowRun>>();
+    if (runs.empty()) return ReadTexts(table, columns, [&](const TextViews& row) { each(0, row); });
+    const auto readRun = [&](size_t part) {
+        runs[part]->Read(int(columns.size()), [&](const TextViews& row) { each(int(part), row); });
+    };
+    {
+        std::vector<std::jthread> others;
+        for (size_t part = 1; part < runs.size(); ++part) others.emplace_back(readRun, part);
+        readRun(0);
+    }
+    for (const std::unique_ptr<RowRun>& run : runs)
+        if (!run->Succeeded()) return Fail(QString("Could not read table %1: %2").arg(table, run->Error()), run->Fault());
+    return true;
+}
+
+std::optional<QString> Database::SelectStatement(const QString& table, const QStringList& columns,
+                                                 const QString& condition) {
+    std::vector<FieldInfo> fields;
+    if (columns.isEmpty() || !ListFields(table, fields)) {
+        if (columns.isEmpty()) Fail("No column to read.");
+        return std::nullopt;
+    }
+    // A double-quoted name that is no column would read as a text literal: check them first.
+    QStringList known;
+    for (const FieldInfo& field : fields) known << field.name.toLower();
+    QStringList quoted;
+    for (const QString& column : columns) {
+        if (!known.contains(column.toLower())) {
+            Fail(QString("Table %1 has no column %2").arg(table, column));
+            return std::nullopt;
         }
-        if (decoded.size() < length) decoded.resize(length);
-        QChar* end = decoded.data();
-        for (int c = 0; c < columns.size(); ++c) {
-            QChar* start = end;
-            if (texts[size_t(c)].data()) end = decoder.appendToBuffer(start, texts[size_t(c)]);
-            row[size_t(c)] = texts[size_t(c)].data() ? std::optional(QStringView(start, end)) : std::nullopt;
-        }
-        each(row);
-    });
+        quoted << Quoted(column);
+    }
+    return QString("SELECT %1 FROM %2 %3 ORDER BY rowid").arg(quoted.join(", "), Quoted(table), condition);
 }
 
 bool Database::StepThroughRows(const QString& table, const QStringList& columns,
                                const std::function<void(sqlite3_stmt*)>& each) {
-    if (!IsOpen() || columns.isEmpty()) return false;
-    // A double-quoted name that is no column would read as a text literal: check them first.
-    QStringList known;
-    for (const FieldInfo& field : Fields(table)) known << field.name.toLower();
-    QStringList quoted;
-    for (const QString& column : columns) {
-        if (!known.contains(column.toLower())) return Fail(QString("Table %1 has no column %2").arg(table, column));
-        quoted << Quoted(column);
-    }
-    Statement query(db_, QString("SELECT %1 FROM %2 ORDER BY rowid").arg(quoted.join(", "), Quoted(table)));
+    const std::optional<QString> select = SelectStatement(table, columns, QString());
+    if (!select) return false;
+    Statement query(db_, *select);
     if (query.PrepareResult() != SQLITE_OK) return FailWithEngineError(QString("Could not read table %1").arg(table));
     int rc;
     while ((rc = query.Step()) == SQLITE_ROW) each(query.get());

@@ -94,6 +94,13 @@ public:
     // is copied that the caller does not keep.
     using TextViews = std::vector<std::optional<QStringView>>;
     bool ReadTexts(const QString& table, const QStringList& columns, const std::function<void(const TextViews&)>& each);
+    // The same rows in up to `parts` runs of stored order read at once, each on a connection and
+    // thread of its own, while this connection holds the file so that every run reads one state
+    // of it. `each` gets the run's number (0 holds the first rows) and is called from several
+    // threads at once, never twice at once for one run. A small table, or a file that cannot be
+    // shared out so, is read in one pass as run 0, as is a table read inside a transaction.
+    bool ReadTextsInParts(const QString& table, const QStringList& columns, int parts,
+                          const std::function<void(int, const TextViews&)>& each);
 
     QStringList TableNames() const;                                // in creation order
     std::vector<FieldInfo> Fields(const QString& table) const;     // in column order
@@ -119,6 +126,11 @@ private:
     static std::unique_ptr<Database> Connect(const QString& path, const QString& hostPath, QString* error,
                                              Fault* fault = nullptr);
     bool Run(const QString& sql);
+    // The SELECT of the columns in stored order, with the condition after the table; nullopt, with
+    // the error set, when a column is not the table's.
+    std::optional<QString> SelectStatement(const QString& table, const QStringList& columns, const QString& condition);
+    // False, with the error set, when the engine cannot list them (a table it lacks has none).
+    bool ListFields(const QString& table, std::vector<FieldInfo>& fields) const;
     bool StepThroughRows(const QString& table, const QStringList& columns,
                          const std::function<void(sqlite3_stmt*)>& each);
     bool Fail(const QString& what, Fault fault = Fault::Other) const;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -593,6 +594,65 @@ TEST_F(DatabaseTest, ReadTextsGivesTheRowsOfReadRows) {
     EXPECT_EQ(read[1][0], QString(""));
     EXPECT_EQ(read[2][0], std::nullopt);
     EXPECT_FALSE(db->ReadTexts("People", {"nosuchcolumn"}, [](const Database::TextViews&) {}));
+}
+
+// Read in parts, the rows come as in one pass: each run in stored order, the runs one after
+// another. A table spread over many rowids is shared out among threads; a small one, one read
+// inside a transaction (with its uncommitted row) or one held by another writer is not.
+TEST_F(DatabaseTest, ReadTextsInPartsGivesTheRowsOfOnePass) {
+    struct Reading {
+        std::vector<int> rowids;
+        int parts;
+        enum { Alone, InTransaction, HeldByAnother } around;
+        bool sharedOut;
+    };
+    const Reading readings[] = {
+        {{1, 2, 3}, 4, Reading::Alone, false},
+        {{-7, 1, 40000, 49994, 49995, 90000, 200000}, 4, Reading::Alone, true},  // around a run's end
+        {{1, 100000, 200000}, 1, Reading::Alone, false},
+        {{1, 100000, 200000}, 4, Reading::InTransaction, false},
+        {{1, 100000, 200000}, 4, Reading::HeldByAnother, false},
+    };
+    const int busyWait = Database::SetBusyWait(50);
+    auto db = Create();
+    for (size_t r = 0; r < std::size(readings); ++r) {
+        const Reading& reading = readings[r];
+        SCOPED_TRACE(r);
+        const QString table = QString("People%1").arg(r);
+        MakeTable(*db, table, {"name TEXT", "zip TEXT(5)"});
+        for (const int rowid : reading.rowids)
+            ASSERT_TRUE(db->Execute(QString("INSERT INTO %1 (rowid, name, zip) VALUES (%2, 'Ábalos %2', %3)")
+                                        .arg(table).arg(rowid).arg(rowid == 1 ? "NULL" : "'02134'")));
+        std::unique_ptr<Database> other = reading.around == Reading::HeldByAnother ? Open() : nullptr;
+        if (other) ASSERT_TRUE(other->Execute("BEGIN EXCLUSIVE"));
+        if (reading.around == Reading::InTransaction)
+            ASSERT_TRUE(db->BeginTrans() && db->Execute(QString("INSERT INTO %1 (name) VALUES ('Uncommitted')").arg(table)));
+        const auto expected = db->ReadRows(table, {"name", "zip"});
+
+        std::vector<std::vector<std::vector<Value>>> parts(size_t(reading.parts));
+        std::atomic<bool> outOfRange = false;
+        const bool read = db->ReadTextsInParts(table, {"name", "zip"}, reading.parts, [&](int part, const Database::TextViews& row) {
+            if (part < 0 || part >= reading.parts) return void(outOfRange = true);
+            std::vector<Value>& values = parts[size_t(part)].emplace_back();
+            for (const std::optional<QStringView>& text : row) values.push_back(text ? Value(text->toString()) : Value(std::nullopt));
+        });
+        if (reading.around == Reading::InTransaction) db->Rollback();
+
+        EXPECT_FALSE(outOfRange);
+        std::vector<std::vector<Value>> joined;
+        for (const auto& part : parts) joined.insert(joined.end(), part.begin(), part.end());
+        if (reading.around == Reading::HeldByAnother) {
+            EXPECT_FALSE(read);
+            EXPECT_EQ(db->LastFault(), Fault::Busy);
+            EXPECT_TRUE(joined.empty());
+            continue;
+        }
+        ASSERT_TRUE(read);
+        EXPECT_EQ(joined, *expected);
+        EXPECT_EQ(parts[0].size() < joined.size(), reading.sharedOut);
+    }
+    Database::SetBusyWait(busyWait);
+    EXPECT_FALSE(db->ReadTextsInParts("People1", {"nosuchcolumn"}, 4, [](int, const Database::TextViews&) {}));
 }
 
 // Finding the first record that holds a value: case ids repeat, and every action must reach the

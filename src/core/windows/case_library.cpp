@@ -22,12 +22,14 @@
 #include <chrono>
 #include <cmath>
 #include <random>
+#include <thread>
 
 namespace qvr {
 
-// The cases as the list shows them, in its order. Every name and id is kept in one block of text
-// and each item's padded text is made only when it is shown, so that half a million cases take
-// tens of megabytes; a change moves one item, never the whole list.
+// The cases as the list shows them, in its order. The names and ids are kept in a few blocks of
+// text (one for each thread that read them) and each item's padded text is made only when it is
+// shown, so that half a million cases take tens of megabytes; a change moves one item, never the
+// whole list.
 class CaseList : public QAbstractListModel {
 public:
     static constexpr int kNameWidth = 100;  // the id follows the padded name, out of sight
@@ -44,25 +46,25 @@ public:
     void Clear() {
         beginResetModel();
         rows_.clear();
-        texts_.clear();
+        blocks_.clear();
         endResetModel();
     }
 
-    // Every case of the table; false, with the list empty, when the table cannot be read.
+    // Every case of the table, read and sorted by several threads; false, with the list empty,
+    // when the table cannot be read.
     bool Fill(Database& db) {
         beginResetModel();
-        std::vector<Keyed> keyed;
-        const bool read = db.ReadTexts("Cases", {"casedesc", "caseid"}, [&](const Database::TextViews& row) {
-            const Listed listed = Store(row[0], row[1]);
-            keyed.push_back({Head(listed), listed});
-        });
-        if (read) {
-            Sort(keyed);
-        } else {
-            rows_.clear();
-            texts_.clear();
-        }
-        texts_.squeeze();
+        rows_.clear();
+        blocks_.assign(ReadingThreads(), QString());
+        std::vector<std::vector<Keyed>> parts(blocks_.size());
+        const bool read = db.ReadTextsInParts("Cases", {"casedesc", "caseid"}, int(parts.size()),
+                                              [&](int part, const Database::TextViews& row) {
+                                                  const Listed listed = Store(quint8(part), row[0], row[1]);
+                                                  parts[size_t(part)].push_back({Head(listed), listed});
+                                              });
+        if (read) SortParts(parts);
+        else blocks_.clear();
+        for (QString& block : blocks_) block.squeeze();
         endResetModel();
         return read;
     }
@@ -105,7 +107,8 @@ public:
 
     // Adds the case at its place in the order; gives its row.
     int Insert(const Value& name, const Value& id) {
-        const Listed listed = Store(AsView(name), AsView(id));
+        if (blocks_.empty()) blocks_.emplace_back();
+        const Listed listed = Store(quint8(blocks_.size() - 1), AsView(name), AsView(id));
         const SortKeyHead head = Head(listed);
         const auto place = std::lower_bound(rows_.begin(), rows_.end(), listed, [&](const Listed& a, const Listed& b) {
             return Before(Head(a), a, head, b);
@@ -125,10 +128,11 @@ public:
 
 private:
     struct Listed {
-        quint32 start;  // in texts_: the name, then the id
+        quint32 start;  // in its block: the name, then the id
         quint32 idLength;
-        quint32 idHash;  // most ids are told apart by it, without a look into texts_
+        quint32 idHash;  // most ids are told apart by it, without a look into the block
         quint8 nameLength;
+        quint8 block;
     };
     struct Keyed {
         SortKeyHead head;
@@ -147,18 +151,24 @@ private:
     static QStringView ListedId(std::optional<QStringView> id) { return id ? id->trimmed() : QStringView(); }
     static quint32 IdHash(QStringView id) { return quint32(qHash(id)); }
 
-    Listed Store(std::optional<QStringView> name, std::optional<QStringView> id) {
+    static size_t ReadingThreads() { return std::clamp(std::thread::hardware_concurrency(), 1U, 8U); }
+
+    Listed Store(quint8 block, std::optional<QStringView> name, std::optional<QStringView> id) {
+        QString& texts = blocks_[block];
         const QStringView shown = ShownName(name);
         const QStringView listedId = ListedId(id);
-        const Listed listed{quint32(texts_.size()), quint32(listedId.size()), IdHash(listedId), quint8(shown.size())};
-        texts_ += shown;
-        texts_ += listedId;
+        const Listed listed{quint32(texts.size()), quint32(listedId.size()), IdHash(listedId), quint8(shown.size()),
+                            block};
+        texts += shown;
+        texts += listedId;
         return listed;
     }
 
-    QStringView Name(const Listed& listed) const { return QStringView(texts_).mid(listed.start, listed.nameLength); }
+    QStringView Name(const Listed& listed) const {
+        return QStringView(blocks_[listed.block]).mid(listed.start, listed.nameLength);
+    }
     QStringView Id(const Listed& listed) const {
-        return QStringView(texts_).mid(listed.start + listed.nameLength, listed.idLength);
+        return QStringView(blocks_[listed.block]).mid(listed.start + listed.nameLength, listed.idLength);
     }
 
     QString Item(const Listed& listed) const {
@@ -184,15 +194,57 @@ private:
         return ListsBefore(Item(a), Item(b));
     }
 
-    void Sort(std::vector<Keyed>& keyed) {
-        std::sort(keyed.begin(), keyed.end(),
-                  [this](const Keyed& a, const Keyed& b) { return Before(a.head, a.listed, b.head, b.listed); });
-        rows_.resize(keyed.size());
-        for (size_t i = 0; i < keyed.size(); ++i) rows_[i] = keyed[i].listed;
+    auto KeyedBefore() const {
+        return [this](const Keyed& a, const Keyed& b) { return Before(a.head, a.listed, b.head, b.listed); };
+    }
+
+    // Each part sorted on a thread of its own; then the list is cut into as many slices, at items of
+    // the largest part, and each slice merged from every part on a thread of its own.
+    void SortParts(std::vector<std::vector<Keyed>>& parts) {
+        std::erase_if(parts, [](const std::vector<Keyed>& part) { return part.empty(); });
+        if (parts.empty()) return;
+        RunOnThreads(parts.size(), [&](size_t p) { std::sort(parts[p].begin(), parts[p].end(), KeyedBefore()); });
+        const std::vector<Keyed>& largest = *std::max_element(
+            parts.begin(), parts.end(), [](const auto& a, const auto& b) { return a.size() < b.size(); });
+        const size_t slices = parts.size();
+        // starts[s][p]: where slice s begins in part p; the last slice ends each part.
+        std::vector<std::vector<size_t>> starts(slices + 1, std::vector<size_t>(parts.size(), 0));
+        std::vector<size_t> rowOfSlice(slices + 1, 0);
+        for (size_t p = 0; p < parts.size(); ++p) {
+            for (size_t s = 1; s < slices; ++s) {
+                const Keyed& cut = largest[largest.size() * s / slices];
+                starts[s][p] = size_t(std::lower_bound(parts[p].begin(), parts[p].end(), cut, KeyedBefore()) -
+                                      parts[p].begin());
+            }
+            starts[slices][p] = parts[p].size();
+            for (size_t s = 0; s <= slices; ++s) rowOfSlice[s] += starts[s][p];
+        }
+        rows_.resize(rowOfSlice[slices]);
+        RunOnThreads(slices, [&](size_t s) { MergeSlice(parts, starts[s], starts[s + 1], rowOfSlice[s]); });
+    }
+
+    // Rows from `row` on: the items of every part from `from` to `to`, in order.
+    void MergeSlice(const std::vector<std::vector<Keyed>>& parts, std::vector<size_t> from,
+                    const std::vector<size_t>& to, size_t row) {
+        const auto before = KeyedBefore();
+        for (;;) {
+            std::optional<size_t> first;
+            for (size_t p = 0; p < parts.size(); ++p)
+                if (from[p] < to[p] && (!first || before(parts[p][from[p]], parts[*first][from[*first]]))) first = p;
+            if (!first) return;
+            rows_[row++] = parts[*first][from[*first]++].listed;
+        }
+    }
+
+    // work(0) on this thread, each other one on a thread of its own.
+    static void RunOnThreads(size_t count, const std::function<void(size_t)>& work) {
+        std::vector<std::jthread> others;
+        for (size_t i = 1; i < count; ++i) others.emplace_back(work, i);
+        if (count > 0) work(0);
     }
 
     std::vector<Listed> rows_;
-    QString texts_;
+    std::vector<QString> blocks_;
 };
 
 namespace {

@@ -227,6 +227,24 @@ TEST_F(CaseLibraryTest, AccentedAndLowerCaseNamesAreListedAmongTheirLetters) {
                                            Item("Edwards", "ED000001"), Item("Zeller", "ZE000001")}));
 }
 
+// A long table is read and sorted in parts by several threads: the cases come in one order as
+// ever, names alike in their first characters among them, and the current case is selected.
+TEST_F(CaseLibraryTest, CasesReadInPartsAreListedInOneOrder) {
+    const QStringList names{"Zeller v. Zeller, second", "de la Cruz", "Zeller v. Zeller, first", "Ábalos",
+                            "zeller v. zeller, first", "Able", "Davis"};
+    for (int i = 0; i < names.size(); ++i) StoreCase(names[i], QString("ID%1").arg(i));
+    ASSERT_TRUE(OpenCases()->Execute("UPDATE Cases SET rowid = rowid * 30000"));
+    state.CurrentCaseId = "ID3";
+
+    QWidget* library = OpenLibrary();
+
+    EXPECT_EQ(Items(library), (QStringList{Item("Ábalos", "ID3"), Item("Able", "ID5"), Item("Davis", "ID6"),
+                                           Item("de la Cruz", "ID1"), Item("Zeller v. Zeller, first", "ID2"),
+                                           Item("zeller v. zeller, first", "ID4"),
+                                           Item("Zeller v. Zeller, second", "ID0")}));
+    EXPECT_EQ(CurrentItem(library), Item("Ábalos", "ID3"));
+}
+
 TEST_F(CaseLibraryTest, ClickingACaseMakesItCurrent) {
     StoreCase("Alpha", "AL000001");
     StoreCase("Beta", "BE000001");
@@ -465,6 +483,7 @@ struct ListChange {
     const char* button;
     const char* typed;  // the name typed; empty: Yes to the deletion
     bool writtenElsewhere;  // another workstation adds a case while the list shows
+    bool readInParts;  // the cases lie so far apart in the table that several threads read them
 };
 
 class AfterAChange : public CaseLibraryTest, public ::testing::WithParamInterface<ListChange> {};
@@ -478,6 +497,7 @@ TEST_P(AfterAChange, TheListIsAsIfOpenedAnew) {
     StoreCase(QString(98, 'W'), "WI000001");
     StoreCase(QString::fromUtf8("Ábalos"), "AB000001");
     StoreCase("Zed", " ZE000001");
+    if (GetParam().readInParts) ASSERT_TRUE(OpenCases()->Execute("UPDATE Cases SET rowid = rowid * 30000"));
     state.CurrentCaseId = "DO000001";
     QWidget* library = OpenLibrary();
     if (GetParam().writtenElsewhere) StoreCase("Elsewhere", "EL000001");
@@ -502,14 +522,18 @@ TEST_P(AfterAChange, TheListIsAsIfOpenedAnew) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, AfterAChange,
-                         ::testing::Values(ListChange{"cmdAddNewCase", "Middle", false},
-                                           ListChange{"cmdAddNewCase", "Middle", true},
-                                           ListChange{"cmdRenameCase", "Aaron", false},
-                                           ListChange{"cmdRenameCase", "Aaron", true},
-                                           ListChange{"cmdDeleteCase", "", false},
-                                           ListChange{"cmdDeleteCase", "", true}),
+                         ::testing::Values(ListChange{"cmdAddNewCase", "Middle", false, false},
+                                           ListChange{"cmdAddNewCase", "Middle", true, false},
+                                           ListChange{"cmdAddNewCase", "Middle", false, true},
+                                           ListChange{"cmdRenameCase", "Aaron", false, false},
+                                           ListChange{"cmdRenameCase", "Aaron", true, false},
+                                           ListChange{"cmdRenameCase", "Aaron", false, true},
+                                           ListChange{"cmdDeleteCase", "", false, false},
+                                           ListChange{"cmdDeleteCase", "", true, false},
+                                           ListChange{"cmdDeleteCase", "", false, true}),
                          [](const auto& info) {
-                             return std::string(info.param.button + 3) + (info.param.writtenElsewhere ? "AfterAnother" : "");
+                             return std::string(info.param.button + 3) + (info.param.writtenElsewhere ? "AfterAnother" : "") +
+                                    (info.param.readInParts ? "ReadInParts" : "");
                          });
 
 TEST_F(CaseLibraryTest, AChangedFolderShowsItsOwnCases) {
