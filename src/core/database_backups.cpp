@@ -32,12 +32,13 @@ struct Inspection {
     int mark = 0;
 };
 
-// One opening of the file. A database of another kind (the names database copied in place of the
-// cases database) opens cleanly but lacks the table the program reads: it is not ours.
-Inspection Inspect(const DatabaseFile& database, const QString& path) {
+// One opening of the file, which checks every page first when asked to. A database of another
+// kind (the names database copied in place of the cases database) opens cleanly but lacks the table
+// the program reads: it is not ours.
+Inspection Inspect(const DatabaseFile& database, const QString& path, bool checkWhole = false) {
     Inspection seen;
     const std::unique_ptr<Database> opened = Database::OpenDatabase(path, nullptr, &seen.fault);
-    if (!opened) return seen;
+    if (!opened || (checkWhole && !opened->ReadsWhole(&seen.fault))) return seen;
     if (!opened->TableNames().contains(database.table, Qt::CaseInsensitive)) seen.fault = Fault::NotOurs;
     seen.mark = opened->Mark();
     return seen;
@@ -168,8 +169,7 @@ bool RestoreFromBackup(const DatabaseFile& database, Fault* fault) {
 }
 
 Fault ExamineDatabase(const DatabaseFile& database, const QString& path) {
-    Fault fault = Fault::None;
-    return Database::IsSound(path, &fault) ? Inspect(database, path).fault : fault;
+    return Inspect(database, path, true).fault;
 }
 
 void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {

@@ -375,8 +375,10 @@ std::unique_ptr<Database> Database::OpenDatabase(const QString& path, QString* e
 
 bool Database::IsSound(const QString& path, Fault* fault) {
     const std::unique_ptr<Database> db = OpenDatabase(path, nullptr, fault);
-    return db && ReadsWhole(db->db_, fault);
+    return db && db->ReadsWhole(fault);
 }
+
+bool Database::ReadsWhole(Fault* fault) { return IsOpen() && qvr::ReadsWhole(db_, fault); }
 
 int Database::SetBusyWait(int milliseconds) { return std::exchange(busyWaitMs, milliseconds); }
 
@@ -395,7 +397,7 @@ bool Database::CopyDatabase(const QString& from, const QString& to, Fault* fault
     const std::unique_ptr<Database> source = OpenDatabase(from, nullptr, fault);
     if (!source) return false;
     if (!source->Run("BEGIN")) return Tell(fault, source->LastFault());
-    if (!ReadsWhole(source->db_, fault)) return false;
+    if (!source->ReadsWhole(fault)) return false;
     const QString temporary = to + ".tmp";
     bool copied = files::CopyFile(from, temporary, fault);
     if (copied) {

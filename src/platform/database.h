@@ -58,6 +58,8 @@ public:
     // by a write that never finished is played back first, as at any opening. A file that another
     // connection holds beyond the busy wait is not sound, and its fault is Busy, not Damaged.
     static bool IsSound(const QString& path, Fault* fault = nullptr);
+    // The same check of this open database.
+    bool ReadsWhole(Fault* fault = nullptr);
     // Copies a database that reads whole, byte for byte, while no other connection can write to
     // it. The target is replaced only by the complete copy; when the source is missing or damaged,
     // or the copy cannot be written whole (a full disk), it is left as it was.

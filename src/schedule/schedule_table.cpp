@@ -117,13 +117,13 @@ std::optional<std::vector<ScheduleLine>> ReadScheduleTable(const QString& path, 
 
 // Read in one pass: start-up runs this on every start.
 bool IsWholeSchedule(const QString& path, Fault* fault) {
-    if (!Database::IsSound(path, fault)) return false;
-    const std::unique_ptr<Database> database = OpenSchedule(path, nullptr);
+    const std::unique_ptr<Database> database = Database::OpenDatabase(path, nullptr, fault);
+    if (!database || !database->ReadsWhole(fault)) return false;
     const QStringList columns(ScheduleColumns().begin(), ScheduleColumns().end());
     bool whole = true;
     long rows = 0;
     const auto isWhole = [](const std::optional<QStringView>& text) { return text && IsWholeDollars(*text); };
-    const bool read = database && database->ReadTexts(kTable, columns, [&](const Database::TextViews& row) {
+    const bool read = database->ReadTexts(kTable, columns, [&](const Database::TextViews& row) {
         ++rows;
         whole = whole && std::all_of(row.begin(), row.end(), isWhole);
     });
