@@ -785,6 +785,26 @@ TEST_F(DatabaseTest, CopyIsNotPlayedBackWithAJournalLeftBesideItsTarget) {
     EXPECT_TRUE(Database::IsSound(kPath));
 }
 
+// A file of many megabytes is read ahead on a thread of its own while it is checked: a garbage
+// page in its middle is still found.
+TEST_F(DatabaseTest, ALargeFileIsCheckedWholeWhileItIsReadAhead) {
+    auto db = Create();
+    MakeTable(*db, "T", {"v TEXT"});
+    ASSERT_TRUE(db->Execute("WITH RECURSIVE k(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM k WHERE n < 12000) "
+                            "INSERT INTO T (v) SELECT printf('%250d', n) FROM k"));
+    db.reset();
+    QByteArray bytes = ReadHostFile(Host(kPath));
+    ASSERT_GT(bytes.size(), 3 << 20);
+    EXPECT_TRUE(Database::IsSound(kPath));
+
+    constexpr int kPageSize = 4096;
+    bytes.replace(bytes.size() / 2 / kPageSize * kPageSize, kPageSize, QByteArray(kPageSize, 'x'));
+    WriteHostFile(Host(kPath), bytes);
+    Fault fault = Fault::None;
+    EXPECT_FALSE(Database::IsSound(kPath, &fault));
+    EXPECT_EQ(fault, Fault::Damaged);
+}
+
 // A refused write tells why, so that the user can be told the real cause.
 enum class Obstacle { TextTooLong, AnotherWriter, ReadOnlyFolder, FullDisk };
 
