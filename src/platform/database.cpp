@@ -302,7 +302,9 @@ public:
     // before any row is handed on. It never waits: while another connection of this program holds
     // the file, the lock is shared at once, and otherwise the caller reads in one pass.
     bool Start(const char* file, const QByteArray& select, sqlite3_int64 first, sqlite3_int64 last) {
+        // Each page is read once: a cache of a few pages for the tree's upper levels will do.
         if (sqlite3_open_v2(file, &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK ||
+            sqlite3_exec(db_, "PRAGMA cache_size = 16", nullptr, nullptr, nullptr) != SQLITE_OK ||
             sqlite3_prepare_v2(db_, select.constData(), -1, &query_, nullptr) != SQLITE_OK ||
             sqlite3_bind_int64(query_, 1, first) != SQLITE_OK || sqlite3_bind_int64(query_, 2, last) != SQLITE_OK)
             return false;

@@ -33,6 +33,7 @@ namespace qvr {
 class CaseList : public QAbstractListModel {
 public:
     static constexpr int kNameWidth = 100;  // the id follows the padded name, out of sight
+    static constexpr int kTypicalTextLength = 48;  // a name of at most 40 characters and its id
 
     using QAbstractListModel::QAbstractListModel;
 
@@ -51,12 +52,19 @@ public:
     }
 
     // Every case of the table, read and sorted by several threads; false, with the list empty,
-    // when the table cannot be read.
-    bool Fill(Database& db) {
+    // when the table cannot be read. Room for a little more than the cases counted is taken at
+    // once (room never written takes no memory): growing by copies on several threads would hold
+    // far more memory than the list keeps.
+    bool Fill(Database& db, long counted) {
         beginResetModel();
         rows_.clear();
         blocks_.assign(ReadingThreads(), QString());
         std::vector<std::vector<Keyed>> parts(blocks_.size());
+        const qsizetype roomForEach = qsizetype(counted) / qsizetype(parts.size()) * 5 / 4 + 1;
+        for (size_t p = 0; p < parts.size(); ++p) {
+            parts[p].reserve(size_t(roomForEach));
+            blocks_[p].reserve(roomForEach * kTypicalTextLength);
+        }
         const bool read = db.ReadTextsInParts("Cases", {"casedesc", "caseid"}, int(parts.size()),
                                               [&](int part, const Database::TextViews& row) {
                                                   const Listed listed = Store(quint8(part), row[0], row[1]);
@@ -472,12 +480,13 @@ void CaseLibrary::BuildList() {
     if (ProgramEndRequested()) return;
     FixCasesNulls();
     if (ProgramEndRequested()) return;
-    if (state.CasesRecordset->RecordCount() == 0) {
+    const long stored = state.CasesRecordset->RecordCount();
+    if (stored == 0) {
         OpenCasesTable();
         if (ProgramEndRequested()) return;
         AddCaseRecord(*state.CasesRecordset, DrawNewCaseId("MO", *state.CasesRecordset, *cases_), "Sample Case");
     }
-    cases_->Fill(*state.CasesDatabase);
+    cases_->Fill(*state.CasesDatabase, std::max(stored, 1L));
     ShowListChange([] { return true; });
 }
 
