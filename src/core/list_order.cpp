@@ -8,17 +8,29 @@
 namespace qvr {
 namespace {
 
-// Plain ASCII, the common case, lower-cased without the Unicode tables; nullopt for any other
-// text.
+bool IsAscii(char16_t code) { return code < 0x80; }
+
+// An ASCII letter lower-cased without the Unicode tables.
+char16_t LowerAscii(char16_t code) { return code >= u'A' && code <= u'Z' ? char16_t(code + (u'a' - u'A')) : code; }
+
+// Plain ASCII, the common case, lower-cased; nullopt for any other text.
 std::optional<QString> LoweredAscii(const QString& text) {
     QString lowered(text.size(), Qt::Uninitialized);
     QChar* out = lowered.data();
     for (const QChar c : text) {
-        const char16_t code = c.unicode();
-        if (code >= 0x80) return std::nullopt;
-        *out++ = QChar(code >= u'A' && code <= u'Z' ? char16_t(code + (u'a' - u'A')) : code);
+        if (!IsAscii(c.unicode())) return std::nullopt;
+        *out++ = QChar(LowerAscii(c.unicode()));
     }
     return lowered;
+}
+
+// The first characters of a key, four to a number; a shorter key is filled with zeros, so that it
+// still comes before every longer key that begins with it.
+SortKeyHead PackedHead(QStringView key) {
+    SortKeyHead head{};
+    for (qsizetype i = 0; i < kSortKeyHeadLength; ++i)
+        head[size_t(i / 4)] = (head[size_t(i / 4)] << 16) | (i < key.size() ? key[i].unicode() : 0);
+    return head;
 }
 
 bool IsMark(QChar c) {
@@ -62,27 +74,18 @@ bool ListsBefore(const QString& a, const QString& b) {
 }
 
 std::optional<SortKeyHead> AsciiSortKeyHead(QStringView start) {
-    constexpr qsizetype kHeadLength = 16;
-    if (start.size() < kHeadLength) return std::nullopt;
-    SortKeyHead head{};
-    for (qsizetype i = 0; i < kHeadLength; ++i) {
-        const char16_t code = start[i].unicode();
-        if (code >= 0x80) return std::nullopt;
-        const char16_t lowered = code >= u'A' && code <= u'Z' ? char16_t(code + (u'a' - u'A')) : code;
-        head[size_t(i / 4)] = (head[size_t(i / 4)] << 16) | lowered;
+    if (start.size() < kSortKeyHeadLength) return std::nullopt;
+    char16_t lowered[kSortKeyHeadLength];
+    for (qsizetype i = 0; i < kSortKeyHeadLength; ++i) {
+        if (!IsAscii(start[i].unicode())) return std::nullopt;
+        lowered[i] = LowerAscii(start[i].unicode());
     }
-    return head;
+    return PackedHead(QStringView(lowered, kSortKeyHeadLength));
 }
 
-// A key shorter than the head is filled with zeros: it still comes before every longer key that
-// begins with it.
 SortKeyHead ListSortKeyHead(const QString& item) {
     if (std::optional<SortKeyHead> head = AsciiSortKeyHead(item)) return *head;
-    const QString key = ListSortKey(item);
-    SortKeyHead head{};
-    for (qsizetype i = 0; i < 16; ++i)
-        head[size_t(i / 4)] = (head[size_t(i / 4)] << 16) | (i < key.size() ? key[i].unicode() : 0);
-    return head;
+    return PackedHead(ListSortKey(item));
 }
 
 void SortAsListBox(QStringList& items) {

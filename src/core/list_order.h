@@ -21,12 +21,13 @@ void SortAsListBox(QStringList& items);
 // Whether item `a` comes before item `b` in that order.
 bool ListsBefore(const QString& a, const QString& b);
 
-// The first 16 characters of a sort key packed into numbers: two items whose heads differ are in
+// The first characters of a sort key packed into numbers: two items whose heads differ are in
 // the order of their heads, so a long list is sorted without a whole key for every item.
 using SortKeyHead = std::array<quint64, 4>;
+constexpr qsizetype kSortKeyHeadLength = 16;
 
-// The head of the key of an item that begins with `start`, where its first 16 characters tell it
-// (plain ASCII); nullopt otherwise.
+// The head of the key of an item that begins with `start`, where the head's length of plain ASCII
+// tells it; nullopt otherwise.
 std::optional<SortKeyHead> AsciiSortKeyHead(QStringView start);
 // The head of the item's key.
 SortKeyHead ListSortKeyHead(const QString& item);

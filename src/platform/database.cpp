@@ -24,6 +24,7 @@ constexpr int kMemoWidth = -1;
 // database of ours, and OpenDatabase can refuse it as damaged.
 constexpr const char* kMarkNewFile = "PRAGMA application_id = 1364673094";
 constexpr const char* kNoCurrentRecord = "No current record.";
+constexpr const char* kInStoredOrder = " ORDER BY rowid";
 
 const FieldInfo kNoField{};
 
@@ -583,8 +584,10 @@ std::optional<QByteArray> Database::StateStamp(const QString& path) {
 }
 
 std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString& table, const QStringList& columns) {
+    const std::optional<QString> select = SelectStatement(table, columns);
+    if (!select) return std::nullopt;
     std::vector<std::vector<Value>> rows;
-    const bool read = StepThroughRows(table, columns, [&](sqlite3_stmt* query) {
+    const bool read = StepThroughRows(table, *select + kInStoredOrder, [&](sqlite3_stmt* query) {
         std::vector<Value>& row = rows.emplace_back();
         for (int c = 0; c < columns.size(); ++c) row.push_back(ColumnValue(query, c));
     });
@@ -594,18 +597,22 @@ std::optional<std::vector<std::vector<Value>>> Database::ReadRows(const QString&
 
 bool Database::ReadTexts(const QString& table, const QStringList& columns,
                          const std::function<void(const TextViews&)>& each) {
-    TextRowDecoder decoder(int(columns.size()));
-    return StepThroughRows(table, columns, [&](sqlite3_stmt* query) { each(decoder.Decode(query)); });
+    const std::optional<QString> select = SelectStatement(table, columns);
+    return select && ReadTextsBy(table, *select + kInStoredOrder, int(columns.size()), each);
 }
 
 bool Database::ReadTextsInParts(const QString& table, const QStringList& columns, int parts,
                                 const std::function<void(int, const TextViews&)>& each) {
-    const std::optional<QString> select = SelectStatement(table, columns, "WHERE rowid BETWEEN ?1 AND ?2");
+    const std::optional<QString> select = SelectStatement(table, columns);
     if (!select) return false;
+    const QByteArray selectRange = (*select + " WHERE rowid BETWEEN ?1 AND ?2" + kInStoredOrder).toUtf8();
     ReadTransaction held(db_);
     const std::vector<std::unique_ptr<RowRun>> runs =
-        held.Began() ? StartRuns(db_, table, select->toUtf8(), parts) : std::vector<std::unique_ptr<RowRun>>();
-    if (runs.empty()) return ReadTexts(table, columns, [&](const TextViews& row) { each(0, row); });
+        held.Began() ? StartRuns(db_, table, selectRange, parts) : std::vector<std::unique_ptr<RowRun>>();
+    if (runs.empty()) {
+        const auto inRunZero = [&](const TextViews& row) { each(0, row); };
+        return ReadTextsBy(table, *select + kInStoredOrder, int(columns.size()), inRunZero);
+    }
     const auto readRun = [&](size_t part) {
         runs[part]->Read(int(columns.size()), [&](const TextViews& row) { each(int(part), row); });
     };
@@ -619,8 +626,13 @@ bool Database::ReadTextsInParts(const QString& table, const QStringList& columns
     return true;
 }
 
-std::optional<QString> Database::SelectStatement(const QString& table, const QStringList& columns,
-                                                 const QString& condition) {
+bool Database::ReadTextsBy(const QString& table, const QString& select, int columns,
+                           const std::function<void(const TextViews&)>& each) {
+    TextRowDecoder decoder(columns);
+    return StepThroughRows(table, select, [&](sqlite3_stmt* query) { each(decoder.Decode(query)); });
+}
+
+std::optional<QString> Database::SelectStatement(const QString& table, const QStringList& columns) {
     std::vector<FieldInfo> fields;
     if (columns.isEmpty() || !ListFields(table, fields)) {
         if (columns.isEmpty()) Fail("No column to read.");
@@ -637,14 +649,12 @@ std::optional<QString> Database::SelectStatement(const QString& table, const QSt
         }
         quoted << Quoted(column);
     }
-    return QString("SELECT %1 FROM %2 %3 ORDER BY rowid").arg(quoted.join(", "), Quoted(table), condition);
+    return QString("SELECT %1 FROM %2").arg(quoted.join(", "), Quoted(table));
 }
 
-bool Database::StepThroughRows(const QString& table, const QStringList& columns,
+bool Database::StepThroughRows(const QString& table, const QString& select,
                                const std::function<void(sqlite3_stmt*)>& each) {
-    const std::optional<QString> select = SelectStatement(table, columns, QString());
-    if (!select) return false;
-    Statement query(db_, *select);
+    Statement query(db_, select);
     if (query.PrepareResult() != SQLITE_OK) return FailWithEngineError(QString("Could not read table %1").arg(table));
     int rc;
     while ((rc = query.Step()) == SQLITE_ROW) each(query.get());

@@ -128,13 +128,13 @@ private:
     static std::unique_ptr<Database> Connect(const QString& path, const QString& hostPath, QString* error,
                                              Fault* fault = nullptr);
     bool Run(const QString& sql);
-    // The SELECT of the columns in stored order, with the condition after the table; nullopt, with
-    // the error set, when a column is not the table's.
-    std::optional<QString> SelectStatement(const QString& table, const QStringList& columns, const QString& condition);
+    // "SELECT columns FROM table"; nullopt, with the error set, when a column is not the table's.
+    std::optional<QString> SelectStatement(const QString& table, const QStringList& columns);
     // False, with the error set, when the engine cannot list them (a table it lacks has none).
     bool ListFields(const QString& table, std::vector<FieldInfo>& fields) const;
-    bool StepThroughRows(const QString& table, const QStringList& columns,
-                         const std::function<void(sqlite3_stmt*)>& each);
+    bool StepThroughRows(const QString& table, const QString& select, const std::function<void(sqlite3_stmt*)>& each);
+    bool ReadTextsBy(const QString& table, const QString& select, int columns,
+                     const std::function<void(const TextViews&)>& each);
     bool Fail(const QString& what, Fault fault = Fault::Other) const;
     bool FailWithEngineError(const QString& what) const;
     QString CanonicalTableName(const QString& table) const;

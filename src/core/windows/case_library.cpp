@@ -190,10 +190,10 @@ private:
 
     // From the item's first characters, the padded name's, wherever they tell it.
     SortKeyHead Head(const Listed& listed) const {
-        QChar start[16];
+        QChar start[kSortKeyHeadLength];
         const QStringView name = Name(listed);
-        for (qsizetype i = 0; i < 16; ++i) start[i] = i < name.size() ? name[i] : QChar(' ');
-        if (std::optional<SortKeyHead> head = AsciiSortKeyHead(QStringView(start, 16))) return *head;
+        for (qsizetype i = 0; i < kSortKeyHeadLength; ++i) start[i] = i < name.size() ? name[i] : QChar(' ');
+        if (std::optional<SortKeyHead> head = AsciiSortKeyHead(QStringView(start, kSortKeyHeadLength))) return *head;
         return ListSortKeyHead(Item(listed));
     }
 
@@ -554,7 +554,11 @@ void CaseLibrary::cmdAddNewCase_Click() {
     if (added) state.CurrentCaseId = id;
     if (added) FixCasesNulls();
     if (ProgramEndRequested()) return;
-    ShowListChange([&] { return added && listIsCurrent && cases_->Insert(name, id) >= 0; });
+    ShowListChange([&] {
+        if (!added || !listIsCurrent) return false;
+        cases_->Insert(name, id);
+        return true;
+    });
 }
 
 void CaseLibrary::cmdRenameCase_Click() {

@@ -51,16 +51,11 @@ bool DatesRecognised(const std::array<QLineEdit*, 6>& dates) {
     for (int row = 1; row <= 6; ++row) {
         QLineEdit* box = dates[row - 1];
         if (!box || box->text().trimmed().isEmpty() || ParseDate(box->text())) continue;
-        AskToCorrect(box, QString("You have entered an invalid date in row %1... Please try again").arg(row));
+        AskToCorrect(box, QString("You have entered an invalid date in row %1... Please try again").arg(row),
+                     QCoreApplication::applicationName());
         return false;
     }
     return true;
-}
-
-void AskToCorrect(QLineEdit* box, const QString& message) {
-    MsgBox(message, MessageButtons::OkOnly, QCoreApplication::applicationName());
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
 }
 
 ChildrenForm::ChildrenForm(const QString& name, int clientWidth, int clientHeight)

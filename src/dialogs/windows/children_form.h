@@ -29,9 +29,6 @@ void CheckDateBox(QLineEdit* box);
 // is given as nullptr.
 bool DatesRecognised(const std::array<QLineEdit*, 6>& dates);
 
-// Tells the user what to correct and puts the focus in the box, its text selected.
-void AskToCorrect(QLineEdit* box, const QString& message);
-
 // The dialog of names and dates with a date check on leaving each date box and on closing; rows
 // that have no name (blanks removed) drop their date on storing, and a date is stored
 // "MM/DD/YYYY".

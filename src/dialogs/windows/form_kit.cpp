@@ -41,14 +41,19 @@ QPushButton* ModalForm::AddButton(const QString& name, const QString& caption, T
     return button;
 }
 
+void AskToCorrect(QLineEdit* box, const QString& message, const QString& title) {
+    MsgBox(message, MessageButtons::OkOnly, title);
+    box->activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
 bool RefuseTooLarge(double amount, QLineEdit* box) {
     if (AmountFits(amount)) return false;
-    MsgBox("This amount is too large for the worksheet and the court form, which show amounts up to "
-           "9,999,999.99.  Please enter a smaller amount.",
-           MessageButtons::OkOnly, "Amount Too Large");
-    box->activateWindow();
-    box->setFocus();
-    box->selectAll();
+    AskToCorrect(box,
+                 "This amount is too large for the worksheet and the court form, which show amounts up to "
+                 "9,999,999.99.  Please enter a smaller amount.",
+                 "Amount Too Large");
     return true;
 }
 

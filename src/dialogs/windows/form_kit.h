@@ -33,6 +33,9 @@ private:
     bool unloaded_ = false;
 };
 
+// Tells the user what to correct and puts the focus in the box, its text selected.
+void AskToCorrect(QLineEdit* box, const QString& message, const QString& title);
+
 // An amount that the worksheet cannot show whole is refused: the user is told, and `box` is
 // selected to correct it. True when refused.
 bool RefuseTooLarge(double amount, QLineEdit* box);

@@ -6,6 +6,7 @@
 #include "dialogs/windows/children_form.h"
 #include "platform/character_limit.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -156,7 +157,8 @@ bool GetChBa::NightsAreWhole() {
         AskToCorrect(controls.nights,
                      QString("The overnights with the Plaintiff in row %1 must be a whole number from 0 to 365... "
                              "Please try again")
-                         .arg(row));
+                         .arg(row),
+                     QCoreApplication::applicationName());
         return false;
     }
     return true;
