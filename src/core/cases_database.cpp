@@ -1,5 +1,6 @@
 #include "core/cases_database.h"
 
+#include "core/database_backups.h"
 #include "core/program_state.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"
@@ -163,6 +164,7 @@ void CloseCasesDatabase() {
 }
 
 void UpdateCasesDatabase() {
+    FinishCheckOf(state.CasesDatabasePath);
     CloseCasesDatabase();
     state.CasesDatabase = Database::CreateDatabase(state.CasesDatabasePath);
     if (state.CasesDatabase) CreateCasesTables(*state.CasesDatabase);
@@ -179,6 +181,7 @@ void UpdateCasesDatabase() {
 }
 
 void OpenCasesTable() {
+    FinishCheckOf(state.CasesDatabasePath);
     CloseCasesDatabase();
     state.CasesDatabase = Database::OpenDatabase(state.CasesDatabasePath);
     if (!state.CasesDatabase) return EndOnOpenError();

@@ -6,7 +6,11 @@
 #include "platform/files.h"
 #include "platform/messages.h"
 
+#include <QFileInfo>
 #include <algorithm>
+#include <functional>
+#include <future>
+#include <vector>
 
 namespace qvr {
 namespace {
@@ -54,13 +58,6 @@ bool HoldsRecords(const QString& path) {
     });
 }
 
-// A file found usable is noted as it was before the check: a write meanwhile changes the state.
-Fault ExamineNoted(const DatabaseFile& database) {
-    const std::optional<QByteArray> before = Database::StateStamp(database.file);
-    const Fault fault = ExamineDatabase(database, database.file);
-    if (fault == Fault::None && before) state.SoundDatabaseStates.insert(FileKey(database.file), *before);
-    return fault;
-}
 
 // Start-up found the database sound and nobody wrote to it since, and its backup is a copy of it
 // as it is: checking and copying it again cannot change the backup.
@@ -135,6 +132,59 @@ void ReportBusy(const DatabaseFile& database) {
            MessageButtons::OkOnly, "Database in Use");
 }
 
+// A file found usable is noted as it was before the check: a write meanwhile changes the state.
+// True when the user was told that it cannot be used.
+bool Conclude(const DatabaseFile& database, const std::optional<QByteArray>& before, Fault fault) {
+    switch (fault) {
+    case Fault::None:
+        if (before) state.SoundDatabaseStates.insert(FileKey(database.file), *before);
+        return false;
+    case Fault::Busy:
+        ReportBusy(database);
+        return true;
+    case Fault::NotOurs:
+        ReportNotOurs(database);
+        return true;
+    default:
+        ReportDamaged(database);
+        return true;
+    }
+}
+
+// Checking a large file takes long enough to be felt, so it runs behind the start window.
+constexpr qint64 kCheckedBehindFrom = 1 << 20;  // bytes
+
+struct PendingCheck {
+    DatabaseFile database;
+    std::optional<QByteArray> before;
+    std::future<Fault> verdict;
+};
+
+std::vector<PendingCheck>& PendingChecks() {
+    static std::vector<PendingCheck> pending;
+    return pending;
+}
+
+// The checks are taken out before any is told: a message's own event loop may finish checks too.
+bool FinishChecks(const std::function<bool(const PendingCheck&)>& chosen) {
+    std::vector<PendingCheck>& pending = PendingChecks();
+    const auto kept = std::stable_partition(pending.begin(), pending.end(), std::not_fn(chosen));
+    std::vector<PendingCheck> taken(std::make_move_iterator(kept), std::make_move_iterator(pending.end()));
+    pending.erase(kept, pending.end());
+    bool told = false;
+    for (PendingCheck& check : taken) told = Conclude(check.database, check.before, check.verdict.get()) || told;
+    return told;
+}
+
+bool IsDone(const PendingCheck& check) {
+    return check.verdict.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+void CheckBehind(const DatabaseFile& database) {
+    PendingChecks().push_back({database, Database::StateStamp(database.file),
+                               std::async(std::launch::async, [database] { return ExamineDatabase(database, database.file); })});
+}
+
 }  // namespace
 
 DatabaseFile CasesDatabaseFile() {
@@ -149,6 +199,7 @@ DatabaseFile NamesDatabaseFile() {
 }
 
 bool MakeBackup(const DatabaseFile& database, Fault* fault, QString* keptAs) {
+    FinishCheckOf(database.file);
     database.closeHandle();
     if (BackupIsCurrent(database)) return true;
     const Inspection seen = Inspect(database, database.file);
@@ -161,6 +212,7 @@ bool MakeBackup(const DatabaseFile& database, Fault* fault, QString* keptAs) {
 }
 
 bool RestoreFromBackup(const DatabaseFile& database, Fault* fault) {
+    FinishCheckOf(database.file);
     database.closeHandle();
     if (Database::IsBusy(database.file)) return Tell(fault, Fault::Busy);
     const Fault backupFault = Inspect(database, database.backup).fault;
@@ -183,16 +235,26 @@ void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing) {
         return;
     }
     if (!files::FileExists(database.file) && !files::FolderExists(database.file)) return;
-    switch (ExamineNoted(database)) {
-    case Fault::None:
-        return;
-    case Fault::Busy:
-        return ReportBusy(database);
-    case Fault::NotOurs:
-        return ReportNotOurs(database);
-    default:
-        return ReportDamaged(database);
-    }
+    if (QFileInfo(files::HostPath(database.file)).size() > kCheckedBehindFrom) return CheckBehind(database);
+    const std::optional<QByteArray> before = Database::StateStamp(database.file);
+    Conclude(database, before, ExamineDatabase(database, database.file));
+}
+
+bool FinishDatabaseChecks() {
+    return FinishChecks([](const PendingCheck&) { return true; });
+}
+
+void FinishEndedDatabaseChecks() { FinishChecks(IsDone); }
+
+void WaitForDatabaseChecks() {
+    for (const PendingCheck& check : PendingChecks()) check.verdict.wait();
+}
+
+bool DatabaseChecksPending() { return !PendingChecks().empty(); }
+
+void FinishCheckOf(const QString& file) {
+    const QString key = FileKey(file);
+    FinishChecks([&key](const PendingCheck& check) { return FileKey(check.database.file) == key; });
 }
 
 }  // namespace qvr

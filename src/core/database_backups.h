@@ -42,7 +42,21 @@ Fault ExamineDatabase(const DatabaseFile& database, const QString& path);
 // Start-up's look at a database that it has just created or upgraded, once in a run for each
 // file. One that cannot be used is reported, a busy one as busy. One that was missing while its
 // backup holds records is reported, and the new database is marked, so that it never takes the
-// place of that backup, in this run or a later one.
+// place of that backup, in this run or a later one. A file over a megabyte is checked on a thread
+// of its own, behind the start window: what it finds is told once the check has ended, or at the
+// first use of the file, which waits for it.
 void CheckDatabaseFile(const DatabaseFile& database, bool wasMissing);
+
+// Waits for every check still running and tells what each found; true when anything was told.
+bool FinishDatabaseChecks();
+// Tells what the checks that have ended found, without waiting for the others.
+void FinishEndedDatabaseChecks();
+// True while a check runs or what it found is still to be told.
+bool DatabaseChecksPending();
+// Waits for every check to end, and tells nothing yet.
+void WaitForDatabaseChecks();
+// Waits for the check of this file, if one runs, and tells what it found. Every opening of the
+// cases or names database, its backup and its restore come through here first.
+void FinishCheckOf(const QString& file);
 
 }  // namespace qvr

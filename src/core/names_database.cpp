@@ -1,6 +1,7 @@
 #include "core/names_database.h"
 
 #include "core/cases_database.h"
+#include "core/database_backups.h"
 #include "core/program_state.h"
 #include "platform/database.h"
 #include "platform/files.h"
@@ -123,6 +124,7 @@ void AddSeedRecord(Recordset& names) {
 }  // namespace
 
 void UpdateNamesDatabase() {
+    FinishCheckOf(state.NamesDatabasePath);
     CloseNamesDatabase();
     if (!files::FileExists(state.NamesDatabasePath)) CreateNamesFile();
     state.NamesDatabase = Database::OpenDatabase(state.NamesDatabasePath);
@@ -131,6 +133,7 @@ void UpdateNamesDatabase() {
 }
 
 void OpenNamesTable() {
+    FinishCheckOf(state.NamesDatabasePath);
     CloseNamesDatabase();
     state.NamesDatabase = Database::OpenDatabase(state.NamesDatabasePath);
     if (!state.NamesDatabase) return;

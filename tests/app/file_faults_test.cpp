@@ -2,12 +2,14 @@
 // and the program never ends up with fewer good copies of the cases and names than it began with.
 
 #include "app/program_windows.h"
+#include "core/cases_database.h"
 #include "core/database_backups.h"
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "core/windows/background.h"
 #include "support/frame_fixture.h"
 #include "core/windows/hidden_utilities.h"
+#include "core/windows/program.h"
 #include "dialogs/schedule_lookup.h"
 #include "platform/database.h"
 #include "support/limited_disk.h"
@@ -15,8 +17,11 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <random>
 
 namespace qvr::test {
@@ -272,6 +277,106 @@ INSTANTIATE_TEST_SUITE_P(Files, FileFault, ::testing::ValuesIn(Faults()), [](con
     return QString(fault.file).replace('.', '_').toStdString() + kDamageNames[int(fault.damage)] +
            kMomentNames[int(fault.moment)];
 });
+
+// A cases file over a megabyte is checked behind the start window, which shows at once. What the
+// check finds is told when it ends, or at the user's first step, before the file is used.
+enum class FirstStep { Wait, ClickPicture, PressEsc, OpenTheTable, Quit };
+
+struct CheckedBehind {
+    const char* name;
+    bool damaged;
+    FirstStep step;
+    QStringList told;
+    QStringList shownAfter;  // the working windows shown after the step
+};
+
+class LargeCasesFile : public FrameTest, public ::testing::WithParamInterface<CheckedBehind> {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        RegisterProgramWindows();
+        StartProgram();
+        const auto cases = Database::OpenDatabase("C:\\QVRForms\\VESK0232.MDB");
+        ASSERT_TRUE(cases->Execute("WITH RECURSIVE k(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM k WHERE n < 6000) "
+                                   "INSERT INTO Cases (caseid, casedesc) SELECT printf('CA%06d', n), printf('%250d', n) "
+                                   "FROM k"));
+    }
+
+    void TearDown() override {
+        ModalAnswerer answerer;  // a failed row leaves no check behind for the next
+        answerer.Click("OK");
+        FinishDatabaseChecks();
+        FrameTest::TearDown();
+    }
+
+    static void Step(FirstStep step) {
+        auto* splash = SubWindow("Splash")->widget();
+        switch (step) {
+        case FirstStep::Wait:
+            for (int i = 0; i < 500 && DatabaseChecksPending(); ++i) QTest::qWait(10);
+            break;
+        case FirstStep::ClickPicture:
+            QTest::mouseClick(splash->findChild<QLabel*>("Image1"), Qt::LeftButton);
+            break;
+        case FirstStep::PressEsc:
+            QTest::keyClick(splash, Qt::Key_Escape);
+            break;
+        case FirstStep::OpenTheTable:
+            OpenCasesTable();
+            CloseCasesDatabase();
+            break;
+        case FirstStep::Quit:
+            MenuItem("menuQuitthisprogram")->trigger();
+            break;
+        }
+    }
+};
+
+TEST_P(LargeCasesFile, IsToldOfBeforeItIsUsed) {
+    const CheckedBehind& row = GetParam();
+    const QString file = driveC + "/QVRForms/VESK0232.MDB", backup = driveC + "/QVRForms/VESK0232_Backup.MDB";
+    QFile::remove(backup);
+    ASSERT_TRUE(QFile::copy(file, backup));
+    QByteArray bytes = ReadHostFile(file);
+    ASSERT_GT(bytes.size(), 1 << 20);
+    constexpr int kPageSize = 4096;
+    if (row.damaged) bytes.replace(bytes.size() / 2 / kPageSize * kPageSize, kPageSize, QByteArray(kPageSize, 'x'));
+    WriteHostFile(file, bytes);
+    const QByteArray backedUp = ReadHostFile(backup);
+
+    ModalAnswerer answerer;
+    for (int i = 0; i < 3; ++i)  // Yes to the quit, Continue in the file utilities, OK to the rest
+        answerer.Then([](QWidget* box) {
+            const auto* message = qobject_cast<QMessageBox*>(box);
+            ModalAnswerer::ClickButton(box, !message ? "Continue" : message->button(QMessageBox::Yes) ? "Yes" : "OK");
+        });
+    UnloadAllForms();
+    DiscardMainWindow();
+    state = ProgramState{};
+    Main();
+    EXPECT_TRUE(DatabaseChecksPending());
+    EXPECT_EQ(ShownWindows(), QStringList{"Splash"});
+
+    Step(row.step);
+
+    EXPECT_EQ(answerer.Titles(), row.told);
+    EXPECT_FALSE(DatabaseChecksPending());
+    if (row.step != FirstStep::Quit) EXPECT_EQ(ShownWindows(), row.shownAfter);
+    EXPECT_EQ(ReadHostFile(backup), backedUp);
+}
+
+const CheckedBehind kCheckedBehind[] = {
+    {"DamagedToldWhenChecked", true, FirstStep::Wait, {"Damaged Database"}, {"Splash"}},
+    {"DamagedToldAtAClickThatThenStays", true, FirstStep::ClickPicture, {"Damaged Database"}, {"Splash"}},
+    {"DamagedToldBeforeTheFileUtilities", true, FirstStep::PressEsc, {"Damaged Database", "File Utilities"}, {"CaseLibrary"}},
+    {"DamagedToldBeforeTheTableOpens", true, FirstStep::OpenTheTable, {"Damaged Database"}, {"Splash"}},
+    {"DamagedToldAtQuitAndNotBackedUp", true, FirstStep::Quit, {"Quit", "Damaged Database", "Backups"}, {}},
+    {"SoundLeadsOnToTheLibrary", false, FirstStep::ClickPicture, {}, {"CaseLibrary"}},
+    {"SoundQuitsWithoutAWord", false, FirstStep::Quit, {"Quit"}, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, LargeCasesFile, ::testing::ValuesIn(kCheckedBehind),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qvr::test

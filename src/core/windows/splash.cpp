@@ -1,11 +1,13 @@
 #include "core/windows/splash.h"
 
+#include "core/database_backups.h"
 #include "core/frame.h"
 #include "core/program_state.h"
 #include "core/windows/hidden_utilities.h"
 #include "core/windows/splash_picture.h"
 #include "core/windows/window_kit.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,6 +17,7 @@ namespace {
 
 const QColor kPictureText(0xFF, 0xF4, 0xD6);
 const QColor kBackground(0x0B, 0x2A, 0x55);
+constexpr int kCheckInterval = 20;  // milliseconds
 
 }  // namespace
 
@@ -47,6 +50,20 @@ Splash::Splash() {
     Label1->setGeometry(pictureLeft, pictureTop + kSplashPictureHeight + 14, kSplashPictureWidth, 28);
 
     for (QLabel* clickable : {Image1, Label1, Label2, Label3}) clickable->installEventFilter(this);
+
+    connect(&checks_, &QTimer::timeout, this, &Splash::TellEndedChecks);
+}
+
+void Splash::showEvent(QShowEvent* event) {
+    if (DatabaseChecksPending()) checks_.start(kCheckInterval);
+    QWidget::showEvent(event);
+}
+
+// What a check of a file finds is told as soon as it ends, but never over another question.
+void Splash::TellEndedChecks() {
+    if (QApplication::activeModalWidget()) return;
+    FinishEndedDatabaseChecks();
+    if (!DatabaseChecksPending()) checks_.stop();
 }
 
 QLabel* Splash::AddLabel(const QString& name, const QString& text, int pointSize, bool bold) {
@@ -67,11 +84,23 @@ bool Splash::eventFilter(QObject* watched, QEvent* event) {
 
 void Splash::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Escape || state.CaseLibraryOpened != "N") return;
+    FinishStartChecks();
     HiddenUtilities utilities(this);
     utilities.exec();
 }
 
+// What the checks of the files find is told while this window shows, since its Esc is the way to a
+// backup; after such a message the window stays for the user to choose.
+bool Splash::FinishStartChecks() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitForDatabaseChecks();
+    QApplication::restoreOverrideCursor();
+    checks_.stop();
+    return FinishDatabaseChecks();
+}
+
 void Splash::Image1_Click() {
+    if (FinishStartChecks()) return;
     UnloadAllForms();
     ShowWorkingWindow("CaseLibrary");
 }
