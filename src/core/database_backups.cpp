@@ -58,7 +58,6 @@ bool HoldsRecords(const QString& path) {
     });
 }
 
-
 // Start-up found the database sound and nobody wrote to it since, and its backup is a copy of it
 // as it is: checking and copying it again cannot change the backup.
 bool BackupIsCurrent(const DatabaseFile& database) {
@@ -181,8 +180,9 @@ bool IsDone(const PendingCheck& check) {
 }
 
 void CheckBehind(const DatabaseFile& database) {
-    PendingChecks().push_back({database, Database::StateStamp(database.file),
-                               std::async(std::launch::async, [database] { return ExamineDatabase(database, database.file); })});
+    const auto examine = [database] { return ExamineDatabase(database, database.file); };
+    PendingChecks().push_back(
+        {database, Database::StateStamp(database.file), std::async(std::launch::async, examine)});
 }
 
 }  // namespace
@@ -253,6 +253,7 @@ void WaitForDatabaseChecks() {
 bool DatabaseChecksPending() { return !PendingChecks().empty(); }
 
 void FinishCheckOf(const QString& file) {
+    if (PendingChecks().empty()) return;  // as after start-up: no path to look up on every opening
     const QString key = FileKey(file);
     FinishChecks([&key](const PendingCheck& check) { return FileKey(check.database.file) == key; });
 }

@@ -298,8 +298,8 @@ protected:
         StartProgram();
         const auto cases = Database::OpenDatabase("C:\\QVRForms\\VESK0232.MDB");
         ASSERT_TRUE(cases->Execute("WITH RECURSIVE k(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM k WHERE n < 6000) "
-                                   "INSERT INTO Cases (caseid, casedesc) SELECT printf('CA%06d', n), printf('%250d', n) "
-                                   "FROM k"));
+                                   "INSERT INTO Cases (caseid, casedesc) "
+                                   "SELECT printf('CA%06d', n), printf('%250d', n) FROM k"));
     }
 
     void TearDown() override {
@@ -368,7 +368,8 @@ TEST_P(LargeCasesFile, IsToldOfBeforeItIsUsed) {
 const CheckedBehind kCheckedBehind[] = {
     {"DamagedToldWhenChecked", true, FirstStep::Wait, {"Damaged Database"}, {"Splash"}},
     {"DamagedToldAtAClickThatThenStays", true, FirstStep::ClickPicture, {"Damaged Database"}, {"Splash"}},
-    {"DamagedToldBeforeTheFileUtilities", true, FirstStep::PressEsc, {"Damaged Database", "File Utilities"}, {"CaseLibrary"}},
+    {"DamagedToldBeforeTheFileUtilities", true, FirstStep::PressEsc, {"Damaged Database", "File Utilities"},
+     {"CaseLibrary"}},
     {"DamagedToldBeforeTheTableOpens", true, FirstStep::OpenTheTable, {"Damaged Database"}, {"Splash"}},
     {"DamagedToldAtQuitAndNotBackedUp", true, FirstStep::Quit, {"Quit", "Damaged Database", "Backups"}, {}},
     {"SoundLeadsOnToTheLibrary", false, FirstStep::ClickPicture, {}, {"CaseLibrary"}},
