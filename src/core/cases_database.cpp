@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "platform/program_end.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace qvr {
@@ -70,14 +71,13 @@ const std::vector<ColumnDef> kToColumns = {
 
 struct TableDef {
     const char* name;
-    const char* nameInStatements;  // TO is a reserved word, so statements bracket it
     const std::vector<ColumnDef>& columns;
 };
 
 const TableDef kCasesTables[] = {
-    {"Cases", "Cases", kCasesColumns},
-    {"CoverSheet", "CoverSheet", kCoverSheetColumns},
-    {"TO", "[TO]", kToColumns},
+    {"Cases", kCasesColumns},
+    {"CoverSheet", kCoverSheetColumns},
+    {"TO", kToColumns},
 };
 
 const char kOpenErrorText[] =
@@ -146,10 +146,14 @@ void EndOnOpenError() {
 
 }  // namespace
 
+// Each statement is parsed against the whole schema, so the columns there already are not tried.
 void AddMissingColumns(Database& db, const QString& table, const std::vector<ColumnDef>& columns) {
+    QSet<QString> present;
+    for (const FieldInfo& field : db.Fields(table)) present.insert(field.name.toLower());
     for (size_t i = 1; i < columns.size(); ++i) {
+        if (present.contains(QString(columns[i].name).toLower())) continue;
         db.Execute(QString("ALTER TABLE %1 ADD COLUMN %2 %3;")
-                       .arg(table, columns[i].name, columns[i].declaredType));
+                       .arg(QuotedName(table), columns[i].name, columns[i].declaredType));
     }
 }
 
@@ -173,7 +177,7 @@ void UpdateCasesDatabase() {
     state.CasesDatabase = Database::OpenDatabase(state.CasesDatabasePath);
     if (state.CasesDatabase) {
         for (const TableDef& table : kCasesTables) {
-            AddMissingColumns(*state.CasesDatabase, table.nameInStatements, table.columns);
+            AddMissingColumns(*state.CasesDatabase, table.name, table.columns);
         }
         IndexCases(*state.CasesDatabase);
     }

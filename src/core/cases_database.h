@@ -46,8 +46,8 @@ struct ColumnDef {
     const char* declaredType;  // as written in "ALTER TABLE … ADD COLUMN name type;"
 };
 
-// Tries to add every column after the first (which comes with the table) to `table`, spelled as
-// the statements write it; a column that exists already is refused by the engine and skipped.
+// Adds every column after the first (which comes with the table) that `table` lacks, in whatever
+// case the table spells the columns it has; one the engine refuses is skipped.
 void AddMissingColumns(Database& db, const QString& table, const std::vector<ColumnDef>& columns);
 
 // Stores the empty text (a memo: one blank) in each Null column but the first, in every record of
