@@ -1,6 +1,7 @@
 #include "platform/database.h"
 
 #include "platform/files.h"
+#include "platform/threads.h"
 
 #include <QFile>
 #include <QDateTime>
@@ -613,14 +614,9 @@ bool Database::ReadTextsInParts(const QString& table, const QStringList& columns
         const auto inRunZero = [&](const TextViews& row) { each(0, row); };
         return ReadTextsBy(table, *select + kInStoredOrder, int(columns.size()), inRunZero);
     }
-    const auto readRun = [&](size_t part) {
+    RunOnThreads(runs.size(), [&](size_t part) {
         runs[part]->Read(int(columns.size()), [&](const TextViews& row) { each(int(part), row); });
-    };
-    {
-        std::vector<std::jthread> others;
-        for (size_t part = 1; part < runs.size(); ++part) others.emplace_back(readRun, part);
-        readRun(0);
-    }
+    });
     for (const std::unique_ptr<RowRun>& run : runs)
         if (!run->Succeeded()) return Fail(QString("Could not read table %1: %2").arg(table, run->Error()), run->Fault());
     return true;

@@ -11,6 +11,7 @@
 #include "core/windows/window_kit.h"
 #include "platform/messages.h"
 #include "platform/program_end.h"
+#include "platform/threads.h"
 
 #include <QAbstractListModel>
 #include <QEvent>
@@ -242,13 +243,6 @@ private:
             if (!first) return;
             rows_[row++] = parts[*first][from[*first]++].listed;
         }
-    }
-
-    // work(0) on this thread, each other one on a thread of its own.
-    static void RunOnThreads(size_t count, const std::function<void(size_t)>& work) {
-        std::vector<std::jthread> others;
-        for (size_t i = 1; i < count; ++i) others.emplace_back(work, i);
-        if (count > 0) work(0);
     }
 
     std::vector<Listed> rows_;

@@ -95,7 +95,6 @@ bool Splash::FinishStartChecks() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     WaitForDatabaseChecks();
     QApplication::restoreOverrideCursor();
-    checks_.stop();
     return FinishDatabaseChecks();
 }
 
